@@ -1,0 +1,11 @@
+set(CMAKE_C_COMPILER ${RAZ_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${RAZ_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${RAZ_MINGW_PREFIX}-windres)
+set(CMAKE_OBJDUMP ${RAZ_MINGW_PREFIX}-objdump)
+set(CMAKE_FIND_ROOT_PATH /usr/${RAZ_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Everything the C and C++ runtimes need goes into the binaries, so the plug-in imports system DLLs only.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -1,0 +1,75 @@
+#include "port/Mbcs.h"
+
+#ifdef _WIN32
+#include <mbctype.h>
+
+namespace port {
+
+bool IsLeadByte(unsigned char byte) { return _ismbblead(byte) != 0; }
+
+int SetMultiByteCodePage(int codePage) { return _setmbcp(codePage) == 0 ? 0 : -1; }
+
+}  // namespace port
+
+#else
+
+namespace port {
+namespace {
+
+// Stand-in for the C runtime's multibyte table: the double-byte pages that matter, by lead-byte range.
+int currentCodePage = 0;
+
+}  // namespace
+
+bool IsLeadByte(unsigned char byte) {
+  switch (currentCodePage) {
+    case 932:  // Shift-JIS
+      return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    case 936:  // GBK
+    case 949:  // Unified Hangul
+    case 950:  // Big5
+      return byte >= 0x81 && byte <= 0xFE;
+    default:
+      return false;
+  }
+}
+
+int SetMultiByteCodePage(int codePage) {
+  switch (codePage) {
+    case 0: case 932: case 936: case 949: case 950: case 1252: case 1250: case 1251: case 437:
+      currentCodePage = codePage;
+      return 0;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace port
+
+#endif
+
+#include <cstring>
+
+namespace port {
+
+std::size_t FindDelimiter(const std::string& text, const char* delimiters, std::size_t start) {
+  // Walk from the front: only a forward walk knows which bytes are second bytes.
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (i >= start && byte != 0 && std::strchr(delimiters, byte) != nullptr) return i;
+    if (IsLeadByte(byte) && i + 1 < text.size()) ++i;
+  }
+  return std::string::npos;
+}
+
+std::size_t FindLastDelimiter(const std::string& text, const char* delimiters) {
+  std::size_t last = std::string::npos;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (byte != 0 && std::strchr(delimiters, byte) != nullptr) last = i;
+    if (IsLeadByte(byte) && i + 1 < text.size()) ++i;
+  }
+  return last;
+}
+
+}  // namespace port

@@ -1,0 +1,13 @@
+#include "shell/ProcessState.h"
+
+std::string AppTitle;
+char SharedTextBuffer[SharedTextBufferSize];
+std::atomic<int> OpenMailGuard{1};
+std::atomic<int> ExitingFlag{0};
+CommandRegistration CommandRegistrations[HostCommandCount];
+
+HINSTANCE GetModuleInstance() { return GetTovikGlobalData().GetModuleInstance(); }
+
+bool LoadHostFunctions() { return GetTovikGlobalData().LoadHostFunctions(GetModuleHandleA(nullptr)); }
+
+const HostFunctionTable& Host() { return GetTovikGlobalData().GetHostFunctions(); }

@@ -1,0 +1,162 @@
+#include "tests/testhost/FakeHost.h"
+
+#include <algorithm>
+#include <cstring>
+
+FakeHostState& FakeHost() {
+  static FakeHostState state;
+  return state;
+}
+
+void ResetFakeHost() { FakeHost() = FakeHostState(); }
+
+namespace {
+
+void Record(const char* name) { FakeHost().Calls.push_back(name); }
+
+int CopyOut(const std::string& text, LPSTR buffer, int size) {
+  if (buffer == nullptr || size <= 0) return 0;
+  const int length = static_cast<int>(std::min<size_t>(text.size(), static_cast<size_t>(size - 1)));
+  std::memcpy(buffer, text.data(), length);
+  buffer[length] = '\0';
+  return length;
+}
+
+FakeMail* FindMail(const char* id) {
+  if (id == nullptr) return nullptr;
+  auto& mails = FakeHost().Mails;
+  auto found = std::find_if(mails.begin(), mails.end(), [&](const FakeMail& m) { return m.Id == id; });
+  return found == mails.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI TVA_GetWindowHandles(HWND* mainFrame, HWND* folderTree, HWND* mailList, HWND* messageView) {
+  Record("GetWindowHandles");
+  FakeHostState& host = FakeHost();
+  if (mainFrame) *mainFrame = host.MainFrame;
+  if (folderTree) *folderTree = host.FolderTree;
+  if (mailList) *mailList = host.MailList;
+  if (messageView) *messageView = host.MessageView;
+  return host.WindowHandlesResult;
+}
+
+int WINAPI TVA_RegisterCommand(LPCSTR description, int menuType, TovikCommandCallback command) {
+  Record("RegisterCommand");
+  FakeHostState& host = FakeHost();
+  host.Commands.push_back({description ? description : "", menuType, command, nullptr});
+  return host.FirstCommandId + static_cast<int>(host.Commands.size()) - 1;
+}
+
+void WINAPI TVA_RegisterUICallback(int commandId, TovikUpdateCallback update) {
+  Record("RegisterUICallback");
+  FakeHostState& host = FakeHost();
+  const int index = commandId - host.FirstCommandId;
+  if (index >= 0 && index < static_cast<int>(host.Commands.size())) host.Commands[index].Update = update;
+}
+
+LPCSTR WINAPI TVA_GetDataFolder(void) {
+  Record("GetDataFolder");
+  return FakeHost().DataFolder.c_str();
+}
+
+LPCSTR WINAPI TVA_GetCurrentMailBox(void) {
+  Record("GetCurrentMailBox");
+  return FakeHost().CurrentMailBox.c_str();
+}
+
+LPCSTR WINAPI TVA_GetCurrentFolder(void) {
+  Record("GetCurrentFolder");
+  return FakeHost().CurrentFolder.c_str();
+}
+
+BOOL WINAPI TVA_SetCurrentFolder(LPCSTR folderId) {
+  Record("SetCurrentFolder");
+  FakeHostState& host = FakeHost();
+  if (folderId == nullptr || host.FolderDisplayNames.count(folderId) == 0) return FALSE;
+  host.CurrentFolder = folderId;
+  return TRUE;
+}
+
+LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {
+  Record("GetFolderDisplayName");
+  static const std::string none;
+  const auto& names = FakeHost().FolderDisplayNames;
+  auto found = folderId ? names.find(folderId) : names.end();
+  return found == names.end() ? none.c_str() : found->second.c_str();
+}
+
+void WINAPI TVA_SetMessageText(HWND, LPCSTR text) {
+  Record("SetMessageText");
+  FakeHost().MessageTexts.push_back(text ? text : "");
+}
+
+LPCSTR WINAPI TVA_GetCurrentMail(void) {
+  Record("GetCurrentMail");
+  return FakeHost().CurrentMail.c_str();
+}
+
+BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) {
+  Record("SetCurrentMail");
+  FakeHostState& host = FakeHost();
+  FakeMail* mail = FindMail(mailId);
+  host.CurrentMail = mail ? mail->Id : std::string();
+  if (mail && host.OnMailSelected) host.OnMailSelected(host.CurrentMail);
+  return mail != nullptr;
+}
+
+int WINAPI TVA_GetNextMail(int startIndex, LPSTR buffer, int bufferSize, int selectedOnly) {
+  Record("GetNextMail");
+  const auto& mails = FakeHost().Mails;
+  for (int i = std::max(startIndex + 1, 0); i < static_cast<int>(mails.size()); ++i) {
+    if (selectedOnly && !mails[i].Selected) continue;
+    CopyOut(mails[i].Id, buffer, bufferSize);
+    return i;
+  }
+  return -1;
+}
+
+BOOL WINAPI TVA_SetSel(LPCSTR mailId, int select) {
+  Record("SetSel");
+  FakeMail* mail = FindMail(mailId);
+  if (mail) mail->Selected = select != 0;
+  return mail != nullptr;
+}
+
+int WINAPI TVA_GetStatus(LPCSTR mailId) {
+  Record("GetStatus");
+  FakeMail* mail = FindMail(mailId);
+  return mail ? mail->Status : 0;
+}
+
+int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
+  Record("GetCharSet");
+  FakeMail* mail = FindMail(mailId);
+  if (mail == nullptr) return -1;
+  CopyOut(mail->CharSet, buffer, bufferSize);
+  return mail->CodePage;
+}
+
+int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
+  Record("GetSpecifiedHeader");
+  FakeMail* mail = FindMail(FakeHost().CurrentMail.c_str());
+  std::string value;
+  if (mail && headerName) {
+    auto found = mail->Headers.find(headerName);
+    if (found != mail->Headers.end()) value = found->second;
+  }
+  return CopyOut(value, buffer, bufferSize);
+}
+
+// The functions the plug-in only looks up: present, harmless, counted.
+#define FAKE_OTHER_HOST_FUNCTION(name) \
+  int WINAPI TVA_##name(void) {        \
+    Record(#name);                     \
+    return 0;                          \
+  }
+TOVIK_OTHER_HOST_FUNCTIONS(FAKE_OTHER_HOST_FUNCTION)
+#undef FAKE_OTHER_HOST_FUNCTION
+
+}  // extern "C"
