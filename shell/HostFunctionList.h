@@ -1,7 +1,7 @@
 #pragma once
 // The host's TVA_ functions, in the order the plug-in looks them up. One entry a line: the build
 // reads the names from this file too (test hosts export exactly these).
-#include <windows.h>
+#include "port/WinTypes.h"
 
 // Callbacks handed to the host: its two arguments (a window and a parameter the plug-in ignores).
 typedef int(WINAPI* TovikCommandCallback)(HWND window, LPARAM parameter);

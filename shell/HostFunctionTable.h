@@ -13,3 +13,10 @@ struct HostFunctionTable {
 
 // Number of host functions the plug-in requires.
 constexpr int HostFunctionCount = 54;
+
+// The table the plug-in calls the host through. On Windows LoadHostFunctions fills it from the host's
+// module. A native build has no host: its tests hand in a table of fakes.
+const HostFunctionTable& Host();
+#ifndef _WIN32
+void SetHostFunctions(const HostFunctionTable& table);
+#endif

@@ -40,5 +40,3 @@ extern CommandRegistration CommandRegistrations[HostCommandCount];
 
 HINSTANCE GetModuleInstance();
 bool LoadHostFunctions();
-// The host function table; valid once LoadHostFunctions has succeeded.
-const HostFunctionTable& Host();
