@@ -89,17 +89,6 @@ TEST_P(Icons, EachHoldsSmallAndLargeImagesWithAlpha) {
   }
 }
 
-TEST_P(Icons, LoadAtBothSizes) {
-  for (UINT id : {IDI_MAIL, IDI_FOLDER, IDI_APPLICATION_MARK, IDI_FOLDER_TREE, IDI_KEY, IDI_FAILURE_OVERLAY,
-                  IDI_WINDOW_STATE}) {
-    for (int side : {16, 32}) {
-      HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0));
-      EXPECT_NE(icon, nullptr) << "icon " << id << " at " << side;
-      if (icon) DestroyIcon(icon);
-    }
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(LinkedAndDll, Icons, ::testing::Values(L"", L"RaZudazoved.dll"));
 
 }  // namespace
