@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "tests/testhost/LanguageResources.h"
+#include "tests/win/ResourceModuleTest.h"
 
 namespace {
 
@@ -138,22 +139,20 @@ bool HasJapanese(const std::wstring& text) {
   return false;
 }
 
-class DialogTemplates : public ::testing::TestWithParam<const wchar_t*> {
+class DialogTemplates : public ResourceModuleTest {
  protected:
   void SetUp() override {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS |
                                                         ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&classes));
-    const std::wstring name = GetParam();
-    module = name.empty() ? GetModuleHandleW(nullptr) : LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr) << "error " << GetLastError();
+    ResourceModuleTest::SetUp();
     // The setup pages are child dialogs and need a parent.
     owner = CreateWindowExW(0, L"Static", L"owner", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(owner, nullptr);
   }
   void TearDown() override {
     if (owner) DestroyWindow(owner);
-    if (module && *GetParam()) FreeLibrary(module);
+    ResourceModuleTest::TearDown();
   }
 
   HWND Create(UINT id, LANGID language) {
@@ -161,7 +160,6 @@ class DialogTemplates : public ::testing::TestWithParam<const wchar_t*> {
     return found ? CreateDialogIndirectParamW(module, found, owner, PlainDialogProcedure, 0) : nullptr;
   }
 
-  HMODULE module = nullptr;
   HWND owner = nullptr;
 };
 
@@ -295,7 +293,6 @@ TEST_P(DialogTemplates, SetupPagesOpenInOnePropertySheet) {
   }
 }
 
-// The test executable links the resources itself; the DLL beside it is the one the host loads.
-INSTANTIATE_TEST_SUITE_P(LinkedAndDll, DialogTemplates, ::testing::Values(L"", L"RaZudazoved.dll"));
+INSTANTIATE_TEST_SUITE_P(LinkedAndDll, DialogTemplates, ResourceModuleTest::Modules());
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "resources/resource.h"
 #include "tests/testhost/LanguageResources.h"
+#include "tests/win/ResourceModuleTest.h"
 
 namespace {
 
@@ -46,18 +47,7 @@ double TransparentShare(HMODULE module, WORD imageId) {
   return static_cast<double>(transparent) / pixels;
 }
 
-class Icons : public ::testing::TestWithParam<const wchar_t*> {
- protected:
-  void SetUp() override {
-    const std::wstring name = GetParam();
-    module = name.empty() ? GetModuleHandleW(nullptr) : LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr) << "error " << GetLastError();
-  }
-  void TearDown() override {
-    if (module && *GetParam()) FreeLibrary(module);
-  }
-  HMODULE module = nullptr;
-};
+using Icons = ResourceModuleTest;
 
 TEST_P(Icons, EachHoldsSmallAndLargeImagesWithAlpha) {
   // An icon shows something; the failure mark, drawn over a list icon, must leave most of it visible.
@@ -89,6 +79,6 @@ TEST_P(Icons, EachHoldsSmallAndLargeImagesWithAlpha) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(LinkedAndDll, Icons, ::testing::Values(L"", L"RaZudazoved.dll"));
+INSTANTIATE_TEST_SUITE_P(LinkedAndDll, Icons, ResourceModuleTest::Modules());
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/testhost/LanguageResources.h"
+#include "tests/win/ResourceModuleTest.h"
 
 namespace {
 
@@ -178,18 +179,7 @@ int Count(const std::wstring& text, const std::wstring& part) {
   return count;
 }
 
-class StringTable : public ::testing::TestWithParam<const wchar_t*> {
- protected:
-  void SetUp() override {
-    const std::wstring name = GetParam();
-    module = name.empty() ? GetModuleHandleW(nullptr) : LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr) << "error " << GetLastError();
-  }
-  void TearDown() override {
-    if (module && *GetParam()) FreeLibrary(module);
-  }
-  HMODULE module = nullptr;
-};
+using StringTable = ResourceModuleTest;
 
 TEST_P(StringTable, EnglishTextsReadExactlyAsTheyMust) {
   for (const auto& expected : kStrings) {
@@ -236,7 +226,6 @@ TEST_P(StringTable, HoldsNoStringBeyondTheKnownOnes) {
   }
 }
 
-// The test executable links the resources itself; the DLL beside it is the one the host loads.
-INSTANTIATE_TEST_SUITE_P(LinkedAndDll, StringTable, ::testing::Values(L"", L"RaZudazoved.dll"));
+INSTANTIATE_TEST_SUITE_P(LinkedAndDll, StringTable, ResourceModuleTest::Modules());
 
 }  // namespace
