@@ -1,5 +1,6 @@
 #include "host/MailHeaders.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -99,9 +100,13 @@ char* SkipComment(char* p) {
   return nullptr;
 }
 
-// Overwrites the bytes below 33 in front of `end` (down to `start`) with zeros.
+// Overwrites the bytes below 33 at the end of [start, end) with zeros, keeping second bytes.
 void ClearTrailingBelow33(char* start, char* end) {
-  while (end > start && IsBelow33(end[-1])) *--end = '\0';
+  char* kept = start;
+  for (char* p = start; p < end; p = NextCharacter(p)) {
+    if (!IsBelow33(*p)) kept = NextCharacter(p);
+  }
+  std::fill(kept, end, '\0');
 }
 
 // Position of the first `byte` outside double quotes; npos when there is none.

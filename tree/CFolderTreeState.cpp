@@ -15,7 +15,7 @@ enum class LineRead { Line, TooLong, End };
 LineRead ReadLine(std::istream& stream, std::string& line) {
   using Traits = std::istream::traits_type;
   line.clear();
-  bool tooLong = false;
+  bool overflow = false;
   std::streambuf* buffer = stream.rdbuf();
   for (;;) {
     const Traits::int_type next = buffer != nullptr ? buffer->sbumpc() : Traits::eof();
@@ -25,14 +25,15 @@ LineRead ReadLine(std::istream& stream, std::string& line) {
     }
     const char byte = Traits::to_char_type(next);
     if (byte == '\n') break;
-    if (line.size() < CFolderTreeState::MaxLineLength) {
+    // One byte beyond the limit is kept: it may be the CR of the line end.
+    if (line.size() <= CFolderTreeState::MaxLineLength) {
       line.push_back(byte);
     } else {
-      tooLong = true;
+      overflow = true;
     }
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  return tooLong ? LineRead::TooLong : LineRead::Line;
+  return overflow || line.size() > CFolderTreeState::MaxLineLength ? LineRead::TooLong : LineRead::Line;
 }
 
 bool IsNodeLine(const std::string& line) {

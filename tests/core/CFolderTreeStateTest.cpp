@@ -113,6 +113,61 @@ TEST(CFolderTreeStateLoad, KeepsOnlyWellFormedNodeLines) {
   for (const auto& c : cases) EXPECT_EQ(Describe(LoadText(c.lines)), c.tree) << c.lines;
 }
 
+std::size_t Depth(const CFolderTreeState& root) {
+  std::size_t depth = 0;
+  for (const CFolderTreeState* node = &root; !node->empty(); node = node->front().get()) ++depth;
+  return depth;
+}
+
+TEST(CFolderTreeStateLoad, NestingStopsAtTheDepthLimitAndKeepsTheRest) {
+  const std::size_t levels = 100000;
+  std::string text;
+  for (std::size_t i = 0; i < levels; ++i) text += "1:N\n{\n";
+  for (std::size_t i = 0; i < levels; ++i) text += "}\n";
+  text += "0:After\n}\n";
+  const CFolderTreeState state = LoadText(text);
+  EXPECT_EQ(Depth(state), CFolderTreeState::MaxDepth);
+  ASSERT_EQ(state.size(), 2u);
+  EXPECT_EQ(state.back()->Name, "After");
+}
+
+TEST(CFolderTreeStateLoad, DropsLinesBeyondTheLengthLimit) {
+  const std::string longest(CFolderTreeState::MaxLineLength - 2, 'a');
+  const std::string tooLong(CFolderTreeState::MaxLineLength - 1, 'b');
+  const std::string huge(4 * CFolderTreeState::MaxLineLength, 'c');
+  // The fourth line has a CR just beyond the limit that is not its line end.
+  const CFolderTreeState state = LoadText("1:" + longest + "\r\n1:" + tooLong + "\r\n1:" + huge + "\n" +
+                                          "1:" + tooLong.substr(1) + "\rx\n0:Z\n}\n");
+  ASSERT_EQ(state.size(), 2u);
+  EXPECT_EQ(state.front()->Name, longest);
+  EXPECT_EQ(state.back()->Name, "Z");
+}
+
+TEST(CFolderTreeStateLoad, StopsAddingNodesAtTheNodeLimit) {
+  std::string text;
+  for (std::size_t i = 0; i <= CFolderTreeState::MaxNodes; ++i) text += "0:n\n";
+  EXPECT_EQ(LoadText(text + "}\n").size(), CFolderTreeState::MaxNodes);
+}
+
+TEST_F(TempFile, NamesWithAnyBytesRoundTrip) {
+  // NUL, Ctrl-Z (end of file to a text-mode reader on Windows), a lone CR, bytes above 127.
+  const std::string names[] = {std::string("a\0b", 3), "\x1A\x1A", "c\rd", "\xFF\xFE\x80", "e:f", " "};
+  CFolderTreeState root;
+  for (const std::string& name : names) AddChild(*AddChild(root, name, 1), name, 0);
+  ASSERT_TRUE(root.SaveFile(path));
+  CFolderTreeState loaded;
+  ASSERT_TRUE(loaded.LoadFile(path));
+  EXPECT_EQ(Describe(loaded), Describe(root));
+}
+
+TEST(CFolderTreeStateFile, WriteErrorsAreReported) {
+  std::ifstream full("/dev/full");
+  if (!full) GTEST_SKIP() << "no /dev/full";
+  CFolderTreeState root;
+  BuildSample(root);
+  EXPECT_FALSE(root.SaveFile("/dev/full"));
+}
+
 TEST(CFolderTreeStatePreview, IndentsChildrenByTwoBlanks) {
   CFolderTreeState root;
   BuildSample(root);
