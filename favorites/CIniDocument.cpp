@@ -35,7 +35,7 @@ void CIniDocument::Parse(const std::string& bytes) {
       m_sections.emplace_back();
       Section& section = m_sections.back();
       section.Header = text;
-      section.Name = trimmed.substr(1, close - 1);
+      section.Name = TrimIni(trimmed.substr(1, close - 1));
       section.InsertBefore = section.Lines.end();
     } else {
       AddLine(m_sections.back(), text);

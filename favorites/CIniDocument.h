@@ -37,7 +37,7 @@ class CIniDocument {
   typedef std::list<Line>::iterator LineIterator;
   struct Section {
     std::string Header;  // the header line as in the file; empty for the lines before the first header
-    std::string Name;    // between "[" and the last "]", untrimmed
+    std::string Name;    // between "[" and the last "]", trimmed
     std::list<Line> Lines;
     LineIterator InsertBefore;  // first of the blank and comment lines that end the section
     std::unordered_map<std::string, std::vector<LineIterator>> Keys;  // folded name -> lines, in order

@@ -24,15 +24,28 @@ std::string CopyEntry(const std::string& stored, std::size_t size) {
   return value;
 }
 
-// GetPrivateProfileIntA's number: blanks and control characters skipped, an optional sign, then
-// decimal digits, wrapping at 32 bits.
+// A digit's value in bases up to 36; 36 for anything else.
+unsigned DigitValue(char byte) {
+  if (byte >= '0' && byte <= '9') return static_cast<unsigned>(byte - '0');
+  if (byte >= 'a' && byte <= 'z') return static_cast<unsigned>(byte - 'a' + 10);
+  if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned>(byte - 'A' + 10);
+  return 36;
+}
+
+// GetPrivateProfileIntA's number: blanks and control characters skipped, an optional sign, a base
+// prefix "0x", "0o" or "0b" (else decimal), then digits of that base, wrapping at 32 bits.
 std::int32_t ParseProfileInt(const std::string& text) {
   std::size_t at = 0;
   while (at < text.size() && static_cast<unsigned char>(text[at]) <= ' ') ++at;
   const bool negative = at < text.size() && text[at] == '-';
   if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+  unsigned base = 10;
+  if (text.compare(at, 2, "0x") == 0) base = 16;
+  if (text.compare(at, 2, "0o") == 0) base = 8;
+  if (text.compare(at, 2, "0b") == 0) base = 2;
+  if (base != 10) at += 2;
   std::uint32_t value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) value = value * 10u + (text[at] - '0');
+  for (; at < text.size() && DigitValue(text[at]) < base; ++at) value = value * base + DigitValue(text[at]);
   return static_cast<std::int32_t>(negative ? 0u - value : value);
 }
 
