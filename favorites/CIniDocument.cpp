@@ -24,23 +24,30 @@ void CIniDocument::Parse(const std::string& bytes) {
   static const std::string utf8Mark = "\xEF\xBB\xBF";
   m_byteOrderMark = bytes.compare(0, utf8Mark.size(), utf8Mark) == 0 ? utf8Mark : std::string();
   m_sections.clear();
-  m_sections.emplace_back();
-  m_sections.back().InsertBefore = m_sections.back().Lines.end();
+  m_sectionIndex.clear();
+  AddSection(std::string(), std::string());
   for (std::size_t next = m_byteOrderMark.size(); next < bytes.size();) {
     const std::string text = NextLine(bytes, next, next);
     const std::string trimmed = TrimIni(text);
     const std::size_t close = trimmed.empty() || trimmed[0] != '[' ? std::string::npos
                                                                    : port::FindLastDelimiter(trimmed, "]");
     if (close != std::string::npos && close > 0) {
-      m_sections.emplace_back();
-      Section& section = m_sections.back();
-      section.Header = text;
-      section.Name = TrimIni(trimmed.substr(1, close - 1));
-      section.InsertBefore = section.Lines.end();
+      AddSection(text, TrimIni(trimmed.substr(1, close - 1)));
     } else {
       AddLine(m_sections.back(), text);
     }
   }
+}
+
+CIniDocument::Section& CIniDocument::AddSection(const std::string& header, const std::string& name) {
+  m_sections.emplace_back();
+  Section& section = m_sections.back();
+  section.Header = header;
+  section.Name = name;
+  section.InsertBefore = section.Lines.end();
+  // Only the first section of a name is ever read or written; a nameless one never is.
+  if (!name.empty()) m_sectionIndex.emplace(FoldIniName(name), &section);
+  return section;
 }
 
 void CIniDocument::AddLine(Section& section, const std::string& text) {
@@ -76,12 +83,8 @@ std::string CIniDocument::Serialize() const {
 }
 
 const CIniDocument::Section* CIniDocument::FindSection(const std::string& name) const {
-  const std::string wanted = FoldIniName(TrimIni(name));
-  if (wanted.empty()) return nullptr;
-  for (const Section& section : m_sections) {
-    if (!section.Header.empty() && FoldIniName(section.Name) == wanted) return &section;
-  }
-  return nullptr;
+  const auto found = m_sectionIndex.find(FoldIniName(TrimIni(name)));
+  return found == m_sectionIndex.end() ? nullptr : found->second;
 }
 
 CIniDocument::Section* CIniDocument::FindSection(const std::string& name) {
@@ -112,11 +115,9 @@ void CIniDocument::SetValue(const std::string& section, const std::string& key, 
   if (name.empty()) return;
   Section* target = FindSection(section);
   if (target == nullptr) {
-    m_sections.emplace_back();
-    target = &m_sections.back();
-    target->Name = TrimIni(section);
-    target->Header = "[" + target->Name + "]";
-    target->InsertBefore = target->Lines.end();
+    const std::string sectionName = TrimIni(section);
+    if (sectionName.empty()) return;
+    target = &AddSection("[" + sectionName + "]", sectionName);
   }
   const std::string text = ToOneLine(value);
   const auto lines = target->Keys.find(FoldIniName(name));

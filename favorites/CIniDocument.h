@@ -45,9 +45,11 @@ class CIniDocument {
 
   Section* FindSection(const std::string& name);
   const Section* FindSection(const std::string& name) const;
+  Section& AddSection(const std::string& header, const std::string& name);
   static void AddLine(Section& section, const std::string& text);
   static void IndexKey(Section& section, LineIterator line, const std::string& name);
 
   std::string m_byteOrderMark;  // a UTF-8 mark at the start of the file, kept as it was
   std::list<Section> m_sections;  // the first holds the lines before any header
+  std::unordered_map<std::string, Section*> m_sectionIndex;  // folded name -> first section of that name
 };

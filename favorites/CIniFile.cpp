@@ -122,6 +122,7 @@ bool CIniFile::EnsureFolder() const {
 bool CIniFile::Exists() const { return port::IsExistingFile(Path); }
 
 bool CIniFile::Reload() {
+  if (Path.empty()) return false;
   std::string bytes;
   if (port::ReadWholeFile(Path, bytes) == port::FileUnreadable) return false;
   m_document.Parse(bytes);

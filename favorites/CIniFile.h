@@ -39,8 +39,8 @@ class CIniFile {
   // True when Path names an existing file that is not a folder.
   bool Exists() const;
 
-  // Reads the file into memory; a missing file reads as empty. False (and nothing changed) when the
-  // file exists but cannot be read: then nothing may be written over it either.
+  // Reads the file into memory; a missing file reads as empty. False (and nothing changed) when there
+  // is no path or the file exists but cannot be read: then nothing may be written over it either.
   bool Reload();
   // Writes the document over the file at once (a temporary file moved over it); false on failure.
   bool Commit();
