@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "favorites/HostText.h"
+#include "favorites/HostFolderName.h"
 #include "host/MailHeaders.h"
 #include "port/Mbcs.h"
 #include "shell/HostFunctionTable.h"
@@ -62,10 +62,7 @@ std::string CMailItem::GetSenderText() const {
   return joined.empty() ? From : joined;
 }
 
-std::string CMailItem::GetFolderDisplayName() const {
-  if (Host().GetFolderDisplayName == nullptr) return std::string();
-  return HostText(Host().GetFolderDisplayName(FolderId.c_str()));
-}
+std::string CMailItem::GetFolderDisplayName() const { return GetHostFolderDisplayName(FolderId); }
 
 int CMailItem::GetStatus() const { return Host().GetStatus ? Host().GetStatus(MailId.c_str()) : 0; }
 

@@ -2,6 +2,7 @@
 // What the core needs of the file system: attributes, folder creation, deletion, whole-file reads and
 // an atomic replace. On Windows a pass-through to KERNEL32; natively a stand-in that, like Windows,
 // takes both "\" and "/" as path separators.
+#include <cstddef>
 #include <string>
 
 namespace port {

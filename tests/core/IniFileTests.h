@@ -146,16 +146,4 @@ TEST(IniFileWriting, LeftoverTemporaryFileDisturbsNeitherLoadNorSave) {
   EXPECT_FALSE(port::PathExists(port::TemporaryPathFor(path)));
 }
 
-TEST(IniFileWriting, FirstCommitMakesEveryMissingFolderLevel) {
-  ScratchFolder folder;
-  const std::string path = folder.Path() + "data\\deeper\\Plugins\\RaZudazoved.ini";
-  CIniFile ini(path);
-  EXPECT_FALSE(ini.Exists());
-  ASSERT_TRUE(ini.Reload());  // no file: an empty document
-  ini.WriteBool("Misc", "MailFolder", true);
-  ASSERT_TRUE(ini.Commit());
-  EXPECT_TRUE(ini.Exists());
-  EXPECT_EQ(ReadBytes(path), "[Misc]\r\nMailFolder=1\r\n");
-}
-
 }  // namespace favorites_test
