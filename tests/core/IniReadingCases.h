@@ -51,6 +51,8 @@ inline std::vector<IniReadingCase> IniReadingCases() {
       {"no final line end", "[S]\r\na=8", "S", "a", "8", 8},
       {"blank lines anywhere", "\r\n\r\n[S]\r\n\r\n\r\na=9\r\n\r\n", "S", "a", "9", 9},
       {"control-Z trimmed", "[S]\r\na=v\x1A\r\n", "S", "a", "v", 0},
+      {"only blanks", "[S]\r\na=   \r\n", "S", "a", "", 77},
+      {"no-break space", "[S]\r\na=\xA0v\xA0\r\n", "S", "a", "\xA0v\xA0", 0},
       {"high bytes kept", "[S]\r\na=\xE9t\xE9\r\n", "S", "a", "\xE9t\xE9", 0},
       {"UTF-8 mark before the first section", "\xEF\xBB\xBF[S]\r\na=10\r\n", "S", "a", "10", 10},
       {"missing section", "[T]\r\na=1\r\n", "S", "a", "dflt", 77},
