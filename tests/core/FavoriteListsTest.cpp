@@ -130,6 +130,9 @@ TEST(FolderTreeList, FindsByIdAndMakesFileNamesNoStateOrFileUses) {
   EXPECT_EQ(list.FindById(5), nullptr);
   EXPECT_TRUE(list.HasFileName(base + ".2.tree"));
   EXPECT_EQ(list.MakeNewFileName(), base + ".3.tree");
+  EXPECT_FALSE(port::RemoveFile(GetPluginFolder() + "\\" + base + ".3.tree")) << "a folder is not deleted";
+  ASSERT_TRUE(port::RemoveFile(GetPluginFolder() + "\\" + base + ".0.tree"));
+  EXPECT_EQ(list.MakeNewFileName(), base + ".0.tree");
 }
 
 TEST(FolderTreeItem, SavesAndReadsItsStateInThePluginFolderOnly) {
