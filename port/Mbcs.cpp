@@ -72,4 +72,35 @@ std::size_t FindLastDelimiter(const std::string& text, const char* delimiters) {
   return last;
 }
 
+std::size_t CutLength(const std::string& text, std::size_t maxLength) {
+  if (maxLength >= text.size()) return text.size();
+  std::size_t i = 0;
+  while (i < maxLength) {
+    const std::size_t width = IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    if (i + width > maxLength) break;
+    i += width;
+  }
+  return i;
+}
+
+std::size_t LengthWithoutTrailing(const std::string& text, const char* bytes) {
+  std::size_t length = 0;  // end of the last character that is not to be removed
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (IsLeadByte(byte) && i + 1 < text.size()) {
+      length = ++i + 1;
+    } else if (byte == 0 || std::strchr(bytes, byte) == nullptr) {
+      length = i + 1;
+    }
+  }
+  return length;
+}
+
+void CopyToBuffer(char* buffer, std::size_t size, const std::string& text) {
+  if (size == 0) return;
+  const std::size_t length = CutLength(text, size - 1);
+  text.copy(buffer, length);
+  buffer[length] = '\0';
+}
+
 }  // namespace port

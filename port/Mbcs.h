@@ -25,4 +25,16 @@ std::size_t FindDelimiter(const std::string& text, const char* delimiters, std::
 // Position of the last such byte; std::string::npos when there is none.
 std::size_t FindLastDelimiter(const std::string& text, const char* delimiters);
 
+// The longest length of at most `maxLength` bytes at which `text` can be cut without leaving half
+// of a double-byte character.
+std::size_t CutLength(const std::string& text, std::size_t maxLength);
+
+// The length of `text` without its trailing bytes that are among `bytes`; the second byte of a
+// double-byte character is never removed.
+std::size_t LengthWithoutTrailing(const std::string& text, const char* bytes);
+
+// Copies as much of `text` as fits into `buffer` of `size` bytes, cut at a character boundary and
+// always zero-terminated. Nothing is written when `size` is 0.
+void CopyToBuffer(char* buffer, std::size_t size, const std::string& text);
+
 }  // namespace port

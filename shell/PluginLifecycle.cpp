@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "favorites/FavoriteStore.h"
+#include "shell/PluginPaths.h"
 #include "shell/ProcessState.h"
 
 namespace {
@@ -20,13 +22,17 @@ void CopyText(char (&field)[Size], const char* text) {
 bool StartPlugin() {
   if (!LoadHostFunctions()) return false;
   AppTitle = "RaZudazoved";
-  // The favorites store takes its file (GetSettingsFilePath) and loads it here once the store exists.
+  CFavoriteInfo& store = GetFavoriteInfo();
+  store.Path = GetSettingsFilePath();
+  // Without a file the defaults stay in force until the first write creates it.
+  if (store.Exists()) store.Load();
   return true;
 }
 
 void StopPlugin() {
   ExitingFlag = 1;
-  // The whole store is saved and RestoreTreeID's tree state restored here once the store exists.
+  GetFavoriteInfo().Save();
+  // RestoreTreeID's tree state is restored here once the tree controller exists.
 }
 
 void RecordMailHistory(LPCSTR mailId) {

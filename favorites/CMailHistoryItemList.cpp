@@ -1,0 +1,17 @@
+#include "favorites/CMailHistoryItemList.h"
+
+#include <algorithm>
+
+void CMailHistoryItemList::SetMaxCount(std::uint32_t maxCount) {
+  CFavoriteItemList<CMailItem>::SetMaxCount(maxCount);
+  while (GetCount() > maxCount) RemoveNode(GetCount() - 1);
+}
+
+bool CMailHistoryItemList::BringToFront(const CMailItem& mail) {
+  const CFavoriteItem* same = FindSame(mail);
+  if (same == nullptr) return false;
+  auto& entries = Entries();
+  const auto entry = std::find_if(entries.begin(), entries.end(), [same](const auto& held) { return held.get() == same; });
+  std::rotate(entries.begin(), entry, entry + 1);
+  return true;
+}

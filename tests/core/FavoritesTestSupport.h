@@ -1,0 +1,104 @@
+#pragma once
+// A scratch folder per test, and file helpers, natively and under Wine.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+#include <cstdlib>
+
+#include "favorites/CIniFile.h"
+#include "port/FileSystem.h"
+
+namespace favorites_test {
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream file(port::NativePath(path), std::ios::binary | std::ios::trunc);
+  file << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream file(port::NativePath(path), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// A new empty folder for one test, removed with its contents at the end; `Path()` ends in "\".
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+#ifdef _WIN32
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static unsigned serial = GetTickCount();
+    do {
+      m_path = std::string(base) + "raz" + std::to_string(++serial);
+    } while (!CreateDirectoryA(m_path.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+#else
+    char pattern[] = "/tmp/razXXXXXX";
+    m_path = mkdtemp(pattern);
+#endif
+    m_path += "\\";
+  }
+  ~ScratchFolder() { RemoveTree(m_path); }
+  const std::string& Path() const { return m_path; }
+
+ private:
+  // Removes a folder ending in "\\" and everything in it.
+  static void RemoveTree(const std::string& folder) {
+#ifdef _WIN32
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+          RemoveTree(folder + name + "\\");
+        } else {
+          DeleteFileA((folder + name).c_str());
+        }
+      } while (FindNextFileA(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+#else
+    const std::string command = "rm -rf '" + port::NativePath(folder) + "'";
+    (void)!std::system(command.c_str());
+#endif
+  }
+
+  std::string m_path;
+};
+
+inline std::string ReadStringEverywhere(const std::string& path, const char* section, const char* key) {
+  CIniFile ini(path);
+  EXPECT_TRUE(ini.Reload());
+  const std::string ours = ini.ReadString(section, key, "dflt");
+#ifdef _WIN32
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // forget any cached copy
+  char buffer[1024] = {};
+  GetPrivateProfileStringA(section, key, "dflt", buffer, sizeof buffer, path.c_str());
+  EXPECT_EQ(ours, std::string(buffer)) << "[" << section << "] " << key << ": ours, then the system's";
+#endif
+  return ours;
+}
+
+inline int ReadIntEverywhere(const std::string& path, const char* section, const char* key) {
+  CIniFile ini(path);
+  EXPECT_TRUE(ini.Reload());
+  const int ours = ini.ReadInt(section, key, 77);
+#ifdef _WIN32
+  const int system = static_cast<int>(GetPrivateProfileIntA(section, key, 77, path.c_str()));
+  EXPECT_EQ(ours, system) << "[" << section << "] " << key << ": ours, then the system's";
+#endif
+  return ours;
+}
+
+}  // namespace favorites_test
