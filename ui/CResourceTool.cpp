@@ -19,7 +19,7 @@ std::string CResourceTool::LoadString(UINT id) {
   return text;
 }
 
-bool CResourceTool::FormatString(std::string& text, UINT id, std::initializer_list<std::string> arguments) {
+bool CResourceTool::FormatString(std::string& text, UINT id, const std::vector<std::string>& arguments) {
   std::string format;
   if (!LoadString(format, id)) return false;
   // Every insert FormatMessage can name (%1 to %99) points at a text, so a format asking for more

@@ -2,7 +2,7 @@
 // Texts of the plug-in's string table, formatted texts and message boxes.
 #include <windows.h>
 
-#include <initializer_list>
+#include <vector>
 #include <string>
 
 class CWindow;
@@ -16,7 +16,7 @@ class CResourceTool {
   // The text of the string id, empty when there is none.
   static std::string LoadString(UINT id);
   // The string id's text with "%1", "%2"... replaced by the arguments, in order.
-  static bool FormatString(std::string& text, UINT id, std::initializer_list<std::string> arguments);
+  static bool FormatString(std::string& text, UINT id, const std::vector<std::string>& arguments);
   // A message box owned by the window (none: no owner); the button the user pressed.
   static int MessageBox(const CWindow* owner, const std::string& text, const std::string& caption, UINT flags);
   static int MessageBox(const CWindow* owner, UINT textId, const std::string& caption, UINT flags);

@@ -18,10 +18,11 @@ struct WindowRegistry {
 // reach into it; a plain flag survives static destruction.
 bool registryGone = false;
 
-WindowRegistry& Registry() {
-  static WindowRegistry registry;
-  return registry;
-}
+// Built when the module is loaded, before any window object can exist, and destroyed after every
+// object made on first use.
+WindowRegistry registry;
+
+WindowRegistry& Registry() { return registry; }
 
 WindowRegistry::~WindowRegistry() {
   madeOnDemand.clear();
