@@ -66,15 +66,8 @@ void CWindow::OnGetMinMaxInfo(MINMAXINFO*) {}
 LRESULT CWindow::OnCreate(CREATESTRUCTA*) { return 0; }
 LRESULT CWindow::OnNotify(int, NMHDR*) { return 1; }
 
-void CWindow::OnDestroy() {
-  // The window's own procedure sees the rest of its messages (WM_NCDESTROY frees a control's data).
-  if (m_previousProcedure != nullptr) {
-    SetWindowLongPtrA(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProcedure));
-  }
-  Unregister(m_handle, this);
-  m_handle = nullptr;
-  m_previousProcedure = nullptr;
-}
+// The window's own procedure sees the rest of its messages (WM_NCDESTROY frees a control's data).
+void CWindow::OnDestroy() { Unsubclass(); }
 
 void CWindow::OnClose() { DefWindowProcA(m_handle, WM_CLOSE, 0, 0); }
 void CWindow::OnActivate(UINT, CWindow*, BOOL) {}

@@ -79,7 +79,8 @@ void DismissMenu(HWND popup);
 RECT MenuItemRect(HWND popup, int position);
 
 // Runs the user's part on a thread of its own; Join, or the destructor, waits for it. The part
-// records what it saw in variables of the test, which the test checks after Join.
+// records what it saw in variables of the test, which the test checks after Join: GoogleTest's
+// assertions are not thread-safe in the MinGW build (GTEST_HAS_PTHREAD=0).
 class UserThread {
  public:
   explicit UserThread(std::function<void()> user) : m_thread(std::move(user)) {}
