@@ -1,0 +1,298 @@
+// The dialog templates: each creates in English and in Japanese, with the controls, classes, styles and
+// English labels the code relies on, in the template font of its language.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "tests/testhost/LanguageResources.h"
+#include "tests/win/ResourceModuleTest.h"
+
+namespace {
+
+struct ExpectedControl {
+  int id;
+  const char* className;
+  DWORD styleMask;  // (style & styleMask) must equal style
+  DWORD style;
+  const wchar_t* english;  // label text, or null when the control has none of its own
+  int buddy;               // the edit a spin control drives, or 0
+};
+
+struct ExpectedDialog {
+  UINT id;
+  const wchar_t* caption;
+  std::vector<ExpectedControl> controls;
+  std::vector<const wchar_t*> labels;  // texts of group boxes and labels without an id of their own
+};
+
+constexpr DWORD kButtonType = BS_TYPEMASK;
+constexpr DWORD kDropDownList = CBS_DROPDOWNLIST;  // the low two bits are the combo box type
+constexpr DWORD kInfoEdit = ES_MULTILINE | ES_READONLY;
+constexpr DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY;
+constexpr DWORD kListViewStyles = LVS_TYPEMASK | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SINGLESEL;
+
+const ExpectedControl kOk = {IDOK, "Button", kButtonType, BS_DEFPUSHBUTTON, L"OK", 0};
+const ExpectedControl kCancel = {IDCANCEL, "Button", kButtonType, BS_PUSHBUTTON, L"Cancel", 0};
+
+const ExpectedDialog kDialogs[] = {
+    {IDD_ITEM_LIST_EDIT,
+     L"RaZudazoved Edit",
+     {{IDC_LIST_KIND, "ComboBox", 3, kDropDownList, nullptr, 0},
+      {IDC_ITEM_LIST, "SysListView32", kListViewStyles, LVS_REPORT | LVS_EDITLABELS | LVS_NOSORTHEADER, nullptr, 0},
+      {IDC_MOVE_UP, "Button", kButtonType, BS_PUSHBUTTON, L"&Up", 0},
+      {IDC_MOVE_DOWN, "Button", kButtonType, BS_PUSHBUTTON, L"&Down", 0},
+      {IDC_REMOVE, "Button", kButtonType, BS_PUSHBUTTON, L"&Remove", 0},
+      {IDC_PROPERTY, "Button", kButtonType, BS_PUSHBUTTON, L"&Property...", 0},
+      kOk,
+      kCancel},
+     {L"&Title:"}},
+    {IDD_ITEM_DETAIL,
+     L"RaZudazoved Detail",
+     {{IDC_TITLE, "Edit", 0, 0, nullptr, 0},
+      {IDC_TREE_STATE_LABEL, "Static", 0, 0, L"Tree &state:", 0},
+      {IDC_TREE_STATE, "ComboBox", 3, kDropDownList, nullptr, 0},
+      {IDC_INTERNAL_INFO_LABEL, "Static", 0, 0, L"&Internal Informations:", 0},
+      {IDC_INTERNAL_INFO, "Edit", kInfoEdit, kInfoEdit, nullptr, 0},
+      {IDC_RELATED_INFO_LABEL, "Static", 0, 0, L"&Related Information:", 0},
+      {IDC_RELATED_INFO, "Edit", kInfoEdit, kInfoEdit, nullptr, 0},
+      kOk,
+      kCancel},
+     {L"&Title:"}},
+    {IDD_FOLDER_TREE_CREATE,
+     L"Register favorite folder tree state item",
+     {{IDC_TITLE, "Edit", 0, 0, nullptr, 0},
+      {IDC_EXISTING_TREE, "ComboBox", 3, kDropDownList, nullptr, 0},
+      {IDC_CREATE_NEW, "Button", kButtonType | WS_GROUP, BS_AUTORADIOBUTTON | WS_GROUP, L"&New", 0},
+      {IDC_UPDATE_EXISTING, "Button", kButtonType | WS_GROUP, BS_AUTORADIOBUTTON, L"&Update", 0},
+      kOk,
+      kCancel},
+     {}},
+    {IDD_SETUP_OVERALL,
+     L"Overall",
+     {{IDC_RESTORE_TREE, "ComboBox", 3, kDropDownList, nullptr, 0},
+      {IDC_SET_FOCUS_AFTER_JUMP, "Button", kButtonType, BS_AUTOCHECKBOX,
+       L"Set &focus appropriate window after favorite jump", 0}},
+     {L"Tovik! closing", L"Folder tree state to &restore:", L"Favorite jump"}},
+    {IDD_SETUP_MAIL,
+     L"Mail",
+     {{IDC_MAIL_TITLE_LENGTH, "Edit", ES_NUMBER, ES_NUMBER, nullptr, 0},
+      {IDC_MAIL_TITLE_LENGTH_SPIN, "msctls_updown32", kSpin, kSpin, nullptr, IDC_MAIL_TITLE_LENGTH},
+      {IDC_MAIL_FOLDER, "Button", kButtonType, BS_AUTOCHECKBOX, L"Use &sub-menu by folder", 0},
+      {IDC_MAIL_FOLDER_DISP_MODE, "ComboBox", 3, kDropDownList, nullptr, 0},
+      {IDC_MAIL_HISTORY_NUM, "Edit", ES_NUMBER, ES_NUMBER, nullptr, 0},
+      {IDC_MAIL_HISTORY_NUM_SPIN, "msctls_updown32", kSpin, kSpin, nullptr, IDC_MAIL_HISTORY_NUM}},
+     {L"Overall", L"Title &length when empty:", L"Popup", L"Folder &display form:", L"Mail history",
+      L"&Number of mail:"}},
+    {IDD_SETUP_FOLDER_TREE,
+     L"Folder tree",
+     {{IDC_SAVE_TREE_COMPLETE, "Button", kButtonType, BS_AUTOCHECKBOX, L"Re&gister the folder state unread by Tovik!",
+       0},
+      {IDC_RESTORE_TREE_COMPLETE, "Button", kButtonType, BS_AUTOCHECKBOX,
+       L"R&estore the folder state unread by Tovik!", 0},
+      {IDC_RESTRICT_CLOSED_DEPTH, "Button", kButtonType, BS_AUTOCHECKBOX, L"&Restrict closed folder tree depth", 0},
+      {IDC_CLOSED_DEPTH_LABEL, "Static", 0, 0, L"Limited &depth(Max 100):", 0},
+      {IDC_CLOSED_DEPTH, "Edit", ES_NUMBER, ES_NUMBER, nullptr, 0},
+      {IDC_CLOSED_DEPTH_SPIN, "msctls_updown32", kSpin, kSpin, nullptr, IDC_CLOSED_DEPTH}},
+     {L"Register/Restore"}},
+    {IDD_SETUP_KEY,
+     L"Key",
+     {{IDC_MENU_TYPE, "ListBox", LBS_NOTIFY, LBS_NOTIFY, nullptr, 0},
+      {IDC_SHORTCUT_KEY, "msctls_hotkey32", 0, 0, nullptr, 0}},
+     {L"Popup menu", L"&Menu type:", L"&Shortcut key:"}},
+    {IDD_SETUP_ABOUT,
+     L"Version Information",
+     {{IDC_VERSION_LABEL, "Static", 0, 0, L"RaZudazoved plug-in Ver.", 0}},
+     {}},
+};
+
+// "ＭＳ Ｐゴシック", the Japanese template font.
+const wchar_t kJapaneseFont[] = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
+
+INT_PTR CALLBACK PlainDialogProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+std::string Narrow(const std::wstring& text) {
+  std::string result;
+  for (wchar_t c : text) result += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+  return result;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = L"";
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+bool HasJapanese(const std::wstring& text) {
+  for (wchar_t c : text) {
+    if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) return true;
+  }
+  return false;
+}
+
+class DialogTemplates : public ResourceModuleTest {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS |
+                                                        ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    ASSERT_TRUE(InitCommonControlsEx(&classes));
+    ResourceModuleTest::SetUp();
+    // The setup pages are child dialogs and need a parent.
+    owner = CreateWindowExW(0, L"Static", L"owner", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(owner, nullptr);
+  }
+  void TearDown() override {
+    if (owner) DestroyWindow(owner);
+    ResourceModuleTest::TearDown();
+  }
+
+  HWND Create(UINT id, LANGID language) {
+    const DLGTEMPLATE* found = FindDialogTemplate(module, id, language);
+    return found ? CreateDialogIndirectParamW(module, found, owner, PlainDialogProcedure, 0) : nullptr;
+  }
+
+  HWND owner = nullptr;
+};
+
+TEST_P(DialogTemplates, CreateInEnglishWithTheControlsAndLabelsTheCodeUses) {
+  for (const auto& expected : kDialogs) {
+    HWND dialog = Create(expected.id, kEnglish);
+    ASSERT_NE(dialog, nullptr) << "dialog " << expected.id << ", error " << GetLastError();
+    EXPECT_EQ(Narrow(TextOf(dialog)), Narrow(expected.caption)) << "dialog " << expected.id;
+    for (const auto& control : expected.controls) {
+      HWND window = GetDlgItem(dialog, control.id);
+      ASSERT_NE(window, nullptr) << "dialog " << expected.id << ", control " << control.id;
+      EXPECT_STRCASEEQ(ClassOf(window).c_str(), control.className)
+          << "dialog " << expected.id << ", control " << control.id;
+      const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+      EXPECT_EQ(style & control.styleMask, control.style)
+          << "dialog " << expected.id << ", control " << control.id << ", style " << std::hex << style;
+      if (control.english) {
+        EXPECT_EQ(Narrow(TextOf(window)), Narrow(control.english))
+            << "dialog " << expected.id << ", control " << control.id;
+      }
+      if (control.buddy) {
+        EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(window, UDM_GETBUDDY, 0, 0)), GetDlgItem(dialog, control.buddy))
+            << "dialog " << expected.id << ", spin " << control.id;
+      }
+    }
+    for (const wchar_t* label : expected.labels) {
+      bool found = false;
+      for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        found = found || TextOf(child) == label;
+      }
+      EXPECT_TRUE(found) << "dialog " << expected.id << " has no label " << Narrow(label);
+    }
+    DestroyWindow(dialog);
+  }
+}
+
+// Same controls in the same order and place as the English dialog, every text translated.
+TEST_P(DialogTemplates, CreateInJapaneseWithTheEnglishLayoutAndJapaneseTexts) {
+  for (const auto& expected : kDialogs) {
+    HWND english = Create(expected.id, kEnglish);
+    HWND japanese = Create(expected.id, kJapanese);
+    ASSERT_NE(english, nullptr) << "dialog " << expected.id;
+    ASSERT_NE(japanese, nullptr) << "dialog " << expected.id << ", error " << GetLastError();
+    EXPECT_TRUE(HasJapanese(TextOf(japanese))) << "dialog " << expected.id;
+    HWND theirs = GetWindow(japanese, GW_CHILD);
+    for (HWND ours = GetWindow(english, GW_CHILD); ours; ours = GetWindow(ours, GW_HWNDNEXT)) {
+      ASSERT_NE(theirs, nullptr) << "dialog " << expected.id << " lacks control " << GetDlgCtrlID(ours);
+      EXPECT_EQ(GetDlgCtrlID(theirs), GetDlgCtrlID(ours)) << "dialog " << expected.id;
+      EXPECT_EQ(ClassOf(theirs), ClassOf(ours)) << "dialog " << expected.id << ", control " << GetDlgCtrlID(ours);
+      EXPECT_EQ(GetWindowLongW(theirs, GWL_STYLE), GetWindowLongW(ours, GWL_STYLE))
+          << "dialog " << expected.id << ", control " << GetDlgCtrlID(ours);
+      const std::wstring text = TextOf(ours);
+      // Edits and combo boxes show data, not labels; an icon control's text is its resource ordinal.
+      const bool isLabel = !text.empty() && text[0] != 0xFFFF && ClassOf(ours) != "ComboBox" && ClassOf(ours) != "Edit";
+      if (isLabel && text != L"OK") {
+        EXPECT_TRUE(HasJapanese(TextOf(theirs)))
+            << "dialog " << expected.id << ", control " << GetDlgCtrlID(ours) << ": " << Narrow(text);
+      }
+      theirs = GetWindow(theirs, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(theirs, nullptr) << "dialog " << expected.id << " has an extra control in Japanese";
+    DestroyWindow(english);
+    DestroyWindow(japanese);
+  }
+}
+
+TEST_P(DialogTemplates, UseArialInEnglishAndMsPGothicInJapaneseAtNinePoints) {
+  HDC screen = GetDC(nullptr);
+  const LONG nineDots = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  const struct {
+    LANGID language;
+    const wchar_t* face;
+  } fonts[] = {{kEnglish, L"Arial"}, {kJapanese, kJapaneseFont}};
+  for (const auto& font : fonts) {
+    for (const auto& expected : kDialogs) {
+      HWND dialog = Create(expected.id, font.language);
+      ASSERT_NE(dialog, nullptr) << "dialog " << expected.id;
+      LOGFONTW description = {};
+      ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof description,
+                           &description),
+                0);
+      EXPECT_EQ(std::wstring(description.lfFaceName), font.face)
+          << "dialog " << expected.id << ", language " << std::hex << font.language;
+      EXPECT_EQ(description.lfHeight, nineDots) << "dialog " << expected.id;
+      DestroyWindow(dialog);
+    }
+  }
+}
+
+TEST_P(DialogTemplates, VersionPageShowsThePluginIcon) {
+  for (LANGID language : {kEnglish, kJapanese}) {
+    HWND dialog = Create(IDD_SETUP_ABOUT, language);
+    ASSERT_NE(dialog, nullptr);
+    bool shown = false;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      shown = shown || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    }
+    EXPECT_TRUE(shown) << "language " << std::hex << language;
+    DestroyWindow(dialog);
+  }
+}
+
+// The five setup templates work as pages of one property sheet, in either language.
+TEST_P(DialogTemplates, SetupPagesOpenInOnePropertySheet) {
+  const UINT pages[] = {IDD_SETUP_OVERALL, IDD_SETUP_MAIL, IDD_SETUP_FOLDER_TREE, IDD_SETUP_KEY, IDD_SETUP_ABOUT};
+  for (LANGID language : {kEnglish, kJapanese}) {
+    PROPSHEETPAGEW records[5] = {};
+    for (int i = 0; i < 5; ++i) {
+      records[i].dwSize = sizeof records[i];
+      records[i].dwFlags = PSP_DLGINDIRECT;
+      records[i].hInstance = module;
+      records[i].pResource = FindDialogTemplate(module, pages[i], language);
+      records[i].pfnDlgProc = PlainDialogProcedure;
+      ASSERT_NE(records[i].pResource, nullptr) << "page " << pages[i];
+    }
+    PROPSHEETHEADERW header = {};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_MODELESS;
+    header.hwndParent = owner;
+    header.pszCaption = L"Setup";
+    header.nPages = 5;
+    header.ppsp = records;
+    HWND sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
+    ASSERT_NE(sheet, nullptr) << "language " << std::hex << language;
+    for (int i = 0; i < 5; ++i) {
+      ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, i)) << "page " << pages[i];
+      EXPECT_NE(PropSheet_GetCurrentPageHwnd(sheet), nullptr) << "page " << pages[i];
+    }
+    DestroyWindow(sheet);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(LinkedAndDll, DialogTemplates, ResourceModuleTest::Modules());
+
+}  // namespace
