@@ -29,7 +29,7 @@ BOOL CALLBACK CheckWindow(HWND window, LPARAM parameter) {
 
 BOOL CALLBACK AddControl(HWND control, LPARAM parameter) {
   auto* controls = reinterpret_cast<std::vector<Control>*>(parameter);
-  controls->push_back({GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
+  controls->push_back({control, GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
   return TRUE;
 }
 

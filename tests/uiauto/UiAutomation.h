@@ -33,8 +33,9 @@ bool WaitUntilGone(HWND window, DWORD timeout = DefaultTimeout);
 // Waits for the condition, checking every few milliseconds; false when it never held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
 
-// What a dialog shows.
+// What a dialog shows: its child windows and theirs, in creation order.
 struct Control {
+  HWND Handle;
   int Id;
   std::string ClassName;
   std::string Text;

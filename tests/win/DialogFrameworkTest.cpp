@@ -3,7 +3,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "resources/resource.h"
 #include "shell/ProcessState.h"
 #include "tests/uiauto/UiAutomation.h"
 #include "tests/win/FrameworkTestDialogs.h"
@@ -146,6 +148,45 @@ TEST_F(DialogTest, JapaneseTemplateControlsGetUiGothicWhileTheDialogKeepsItsFont
     EXPECT_EQ(editFace, c.controlFace) << c.title;
     EXPECT_EQ(buttonFace, c.controlFace) << c.title;
   }
+}
+
+TEST_F(DialogTest, PluginTemplatesGiveTheirControlsUiGothicInJapaneseOnly) {
+  UseTestHostWindows();  // registers the common controls the templates hold
+  const std::wstring japaneseTemplateFace = L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF";
+  const struct {
+    LANGID language;
+    std::wstring dialogFace, controlFace;
+  } languages[] = {
+      {MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), japaneseTemplateFace, L"MS UI Gothic"},
+      {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), L"Arial", L"Arial"},
+  };
+  const LCID previousLocale = GetThreadLocale();
+  for (const auto& language : languages) {
+    SetThreadLocale(MAKELCID(language.language, SORT_DEFAULT));
+    for (WORD templateId : {IDD_ITEM_LIST_EDIT, IDD_ITEM_DETAIL, IDD_FOLDER_TREE_CREATE}) {
+      CUiGothicDialog dialog(nullptr, templateId);
+      std::wstring dialogFace;
+      std::vector<std::wstring> otherControlFaces;
+      size_t controls = 0;
+      uiauto::UserThread user([&] {
+        HWND window = uiauto::WaitForDialog("", thisThread);
+        dialogFace = FontFace(window);
+        for (const auto& control : uiauto::ControlsOf(window)) {
+          if (GetParent(control.Handle) != window) continue;  // parts of a control follow the control
+          ++controls;
+          const std::wstring face = FontFace(control.Handle);
+          if (face != language.controlFace) otherControlFaces.push_back(face);
+        }
+        uiauto::ClickCloseBox(window);
+      });
+      EXPECT_EQ(dialog.DoModal(), IDCANCEL) << templateId;
+      user.Join();
+      EXPECT_EQ(dialogFace, language.dialogFace) << "template " << templateId;
+      EXPECT_GT(controls, 0u) << "template " << templateId;
+      EXPECT_TRUE(otherControlFaces.empty()) << "template " << templateId << ": a control kept another font";
+    }
+  }
+  SetThreadLocale(previousLocale);
 }
 
 TEST_F(DialogTest, ControlFontRefusesFaceNamesOfThirtyTwoCharacters) {

@@ -15,14 +15,15 @@ class ResourceToolTest : public ::testing::Test {
   void SetUp() override {
     // The plug-in's resources are linked into the test program, English chosen explicitly.
     GetTovikGlobalData().SetModuleInstance(GetModuleHandleA(nullptr));
-    previousLanguage = GetThreadUILanguage();
-    SetThreadUILanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    // Wine picks a resource's language by the thread locale.
+    previousLocale = GetThreadLocale();
+    SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
   }
   void TearDown() override {
-    SetThreadUILanguage(previousLanguage);
+    SetThreadLocale(previousLocale);
     GetTovikGlobalData().SetModuleInstance(nullptr);
   }
-  LANGID previousLanguage = 0;
+  LCID previousLocale = 0;
 };
 
 TEST_F(ResourceToolTest, FormatStringPutsTheArgumentsInPlaceOfPercentOneAndTwo) {
@@ -41,6 +42,14 @@ TEST_F(ResourceToolTest, FormatStringPutsTheArgumentsInPlaceOfPercentOneAndTwo) 
     EXPECT_TRUE(CResourceTool::FormatString(text, c.id, c.arguments)) << c.id;
     EXPECT_EQ(text, c.expected);
   }
+}
+
+TEST_F(ResourceToolTest, StringsFollowTheUsersLanguage) {
+  std::string english, japanese;
+  ASSERT_TRUE(CResourceTool::LoadString(english, IDS_REGISTERING_PROGRESS));
+  SetThreadLocale(MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT));
+  ASSERT_TRUE(CResourceTool::LoadString(japanese, IDS_REGISTERING_PROGRESS));
+  EXPECT_NE(japanese, english);
 }
 
 TEST_F(ResourceToolTest, MissingStringLeavesTheTargetAsItWas) {
