@@ -96,15 +96,8 @@ std::vector<Control> ControlsOf(HWND dialog) {
 
 std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
 
-std::string MessageBoxText(HWND box) {
-  // The message is the static control with id 0xFFFF; the icon is a static without text.
-  const std::string text = ControlText(box, 0xFFFF);
-  if (!text.empty()) return text;
-  for (const Control& control : ControlsOf(box)) {
-    if (control.ClassName == "Static" && !control.Text.empty()) return control.Text;
-  }
-  return std::string();
-}
+// The message is the static control with id 0xFFFF (Windows and Wine alike).
+std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
 
 HWND FocusOf(HWND window) {
   GUITHREADINFO info = {};

@@ -58,7 +58,7 @@ TEST_F(DialogTest, EnterGivesOneEscapeAndCloseBoxGiveTwo) {
       {"Cancel button", [](HWND dialog) { uiauto::ClickButton(dialog, IDCANCEL); }, IDCANCEL},
   };
   for (const auto& c : cases) {
-    TestDialog dialog(IDD_TEST_ENGLISH);
+    TestDialog dialog(IDD_TEST_DIALOG);
     bool shown = false;
     uiauto::UserThread user([&] {
       HWND window = uiauto::WaitForDialog("Framework test", thisThread);
@@ -78,7 +78,7 @@ TEST_F(DialogTest, MissingTemplateGivesMinusOne) {
 }
 
 TEST_F(DialogTest, ItemWrappersAreKeptPerRunAndUnknownIdsGiveNone) {
-  TestDialog dialog(IDD_TEST_ENGLISH);
+  TestDialog dialog(IDD_TEST_DIALOG);
   HWND seen[2] = {};
   for (HWND& handle : seen) {
     uiauto::UserThread user([&] {
@@ -98,7 +98,7 @@ TEST_F(DialogTest, ItemWrappersAreKeptPerRunAndUnknownIdsGiveNone) {
 
 TEST_F(DialogTest, FocusReturnsToItsControlWhenTheDialogIsActivatedAgain) {
   const TestHostWindows& host = UseTestHostWindows();
-  TestDialog dialog(IDD_TEST_ENGLISH);
+  TestDialog dialog(IDD_TEST_DIALOG);
   HWND focusBefore = nullptr, focusWhileAway = nullptr, focusAfter = nullptr, secondEdit = nullptr;
   uiauto::UserThread user([&] {
     HWND window = uiauto::WaitForDialog("Framework test", thisThread);
@@ -118,36 +118,6 @@ TEST_F(DialogTest, FocusReturnsToItsControlWhenTheDialogIsActivatedAgain) {
   EXPECT_EQ(focusBefore, secondEdit);
   EXPECT_NE(focusWhileAway, secondEdit) << "the other window should have taken the focus";
   EXPECT_EQ(focusAfter, secondEdit);
-}
-
-TEST_F(DialogTest, JapaneseTemplateControlsGetUiGothicWhileTheDialogKeepsItsFont) {
-  const struct {
-    WORD templateId;
-    const char* title;
-    std::wstring dialogFace, controlFace;
-  } cases[] = {
-      {IDD_TEST_JAPANESE_FONT, "Framework test (Japanese font)", L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF",
-       L"MS UI Gothic"},
-      {IDD_TEST_ENGLISH, "Framework test", L"Arial", L"Arial"},
-  };
-  for (const auto& c : cases) {
-    TestDialog dialog(c.templateId);
-    std::wstring dialogFace, labelFace, editFace, buttonFace;
-    uiauto::UserThread user([&] {
-      HWND window = uiauto::WaitForDialog(c.title, thisThread);
-      dialogFace = FontFace(window);
-      labelFace = FontFace(GetDlgItem(window, IDC_TEST_LABEL));
-      editFace = FontFace(GetDlgItem(window, IDC_TEST_FIRST_EDIT));
-      buttonFace = FontFace(GetDlgItem(window, IDCANCEL));
-      uiauto::PressKey(window, VK_ESCAPE);
-    });
-    dialog.DoModal();
-    user.Join();
-    EXPECT_EQ(dialogFace, c.dialogFace) << c.title;
-    EXPECT_EQ(labelFace, c.controlFace) << c.title;
-    EXPECT_EQ(editFace, c.controlFace) << c.title;
-    EXPECT_EQ(buttonFace, c.controlFace) << c.title;
-  }
 }
 
 TEST_F(DialogTest, PluginTemplatesGiveTheirControlsUiGothicInJapaneseOnly) {
@@ -191,7 +161,7 @@ TEST_F(DialogTest, PluginTemplatesGiveTheirControlsUiGothicInJapaneseOnly) {
 
 TEST_F(DialogTest, ControlFontRefusesFaceNamesOfThirtyTwoCharacters) {
   struct FontDialog : CDialog {
-    FontDialog() : CDialog(nullptr, IDD_TEST_ENGLISH) {}
+    FontDialog() : CDialog(nullptr, IDD_TEST_DIALOG) {}
     BOOL OnInitDialog() override {
       SetControlFont(std::string(32, 'F'));
       refused = FontFace(GetDlgItem(GetHandle(), IDC_TEST_LABEL));
