@@ -10,7 +10,7 @@
 // changes it under the thread.
 struct StickyKeeper {
   StickyKeeper(HWND statusBar, const std::string& text, DWORD milliseconds)
-      : StatusBar(statusBar), Text(text), Milliseconds(milliseconds) {}
+      : StatusBar(statusBar), StickyText(text), StickyMilliseconds(milliseconds) {}
   ~StickyKeeper() {
     if (Finished != nullptr) CloseHandle(Finished);
   }
@@ -18,8 +18,8 @@ struct StickyKeeper {
   StickyKeeper& operator=(const StickyKeeper&) = delete;
 
   const HWND StatusBar;
-  const std::string Text;
-  const DWORD Milliseconds;
+  const std::string StickyText;
+  const DWORD StickyMilliseconds;
   const TVA_SetMessageText_t SetMessageText = Host().SetMessageText;
   std::atomic<bool> StopRequested{false};
   // Set once the thread has made its last call into the host.
@@ -35,9 +35,11 @@ void __cdecl KeepStickyText(void* parameter) {
   StickyKeeper& keeper = **reference;
   const DWORD start = GetTickCount();
   while (!keeper.StopRequested) {
-    if (CWindow::TextOf(keeper.StatusBar) != keeper.Text) keeper.SetMessageText(nullptr, keeper.Text.c_str());
+    if (CWindow::TextOf(keeper.StatusBar) != keeper.StickyText) {
+      keeper.SetMessageText(nullptr, keeper.StickyText.c_str());
+    }
     Sleep(10);
-    if (GetTickCount() - start > keeper.Milliseconds) break;
+    if (GetTickCount() - start > keeper.StickyMilliseconds) break;
   }
   SetEvent(keeper.Finished);
   HMODULE module = keeper.Module;
@@ -61,6 +63,22 @@ void WaitServingSentMessages(HANDLE event, DWORD milliseconds) {
   }
 }
 
+// Starts the thread with its own reference to the keeper and to the plug-in module.
+bool StartKeeperThread(const std::shared_ptr<StickyKeeper>& keeper) {
+  if (keeper->Finished == nullptr || keeper->SetMessageText == nullptr) return false;
+  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&KeepStickyText),
+                          &keeper->Module)) {
+    return false;
+  }
+  auto* threadReference = new std::shared_ptr<StickyKeeper>(keeper);
+  if (_beginthread(&KeepStickyText, 0, threadReference) == static_cast<uintptr_t>(-1)) {
+    delete threadReference;
+    FreeLibrary(keeper->Module);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 CTovikStatusWindow::~CTovikStatusWindow() {
@@ -75,18 +93,7 @@ void CTovikStatusWindow::ShowSticky(const std::string& text, DWORD milliseconds)
   EndKeeper();
   SetText(text);
   auto keeper = std::make_shared<StickyKeeper>(GetHandle(), text, milliseconds);
-  if (keeper->Finished == nullptr || keeper->SetMessageText == nullptr) return;
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&KeepStickyText),
-                          &keeper->Module)) {
-    return;
-  }
-  auto* threadReference = new std::shared_ptr<StickyKeeper>(keeper);
-  if (_beginthread(&KeepStickyText, 0, threadReference) == static_cast<uintptr_t>(-1)) {
-    FreeLibrary(keeper->Module);
-    delete threadReference;
-    return;
-  }
-  m_keeper = std::move(keeper);
+  if (StartKeeperThread(keeper)) m_keeper = std::move(keeper);
 }
 
 void CTovikStatusWindow::EndKeeper() {

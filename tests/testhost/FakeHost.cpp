@@ -102,7 +102,9 @@ void WINAPI TVA_SetMessageText(HWND, LPCSTR text) {
     std::lock_guard<std::mutex> lock(recordLock);
     FakeHost().MessageTexts.push_back(text ? text : "");
   }
-  if (FakeHost().StatusBar) SendMessageA(FakeHost().StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text ? text : ""));
+  if (HWND statusBar = FakeHost().StatusBar) {
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text ? text : ""));
+  }
 }
 
 LPCSTR WINAPI TVA_GetCurrentMail(void) {
