@@ -22,8 +22,6 @@ bool registryGone = false;
 // object made on first use.
 WindowRegistry registry;
 
-WindowRegistry& Registry() { return registry; }
-
 WindowRegistry::~WindowRegistry() {
   madeOnDemand.clear();
   handlers.clear();
@@ -32,7 +30,7 @@ WindowRegistry::~WindowRegistry() {
 
 void Unregister(HWND handle, const CWindow* window) {
   if (registryGone || handle == nullptr) return;
-  auto& handlers = Registry().handlers;
+  auto& handlers = registry.handlers;
   auto found = handlers.find(handle);
   if (found != handlers.end() && found->second == window) handlers.erase(found);
 }
@@ -43,7 +41,7 @@ CWindow* FromHandleOrNone(WPARAM handle) { return CWindow::FromHandle(reinterpre
 
 CWindow* CWindow::FindHandler(HWND handle) {
   if (registryGone) return nullptr;
-  auto& handlers = Registry().handlers;
+  auto& handlers = registry.handlers;
   auto found = handlers.find(handle);
   return found == handlers.end() ? nullptr : found->second;
 }
@@ -93,7 +91,6 @@ CWindow* CWindow::FromHandle(HWND handle) {
   if (handle == nullptr) return nullptr;
   if (CWindow* registered = FindHandler(handle)) return registered;
   if (registryGone) return nullptr;
-  WindowRegistry& registry = Registry();
   registry.madeOnDemand.push_back(std::make_unique<CWindow>(handle));
   CWindow* wrapper = registry.madeOnDemand.back().get();
   registry.handlers[handle] = wrapper;
@@ -102,7 +99,7 @@ CWindow* CWindow::FromHandle(HWND handle) {
 
 void CWindow::Register(HWND handle) {
   m_handle = handle;
-  if (!registryGone) Registry().handlers[handle] = this;
+  if (!registryGone) registry.handlers[handle] = this;
 }
 
 bool CWindow::Subclass(HWND handle) {
