@@ -1,5 +1,7 @@
 #include "shell/CTovikGlobalData.h"
 
+#include "host/CTovikMainWindow.h"
+
 namespace {
 
 template <class Function>
@@ -12,6 +14,18 @@ bool LookUp(HMODULE module, const char* name, Function& slot) {
 }
 
 }  // namespace
+
+CTovikGlobalData::CTovikGlobalData() = default;
+CTovikGlobalData::~CTovikGlobalData() = default;
+
+CTovikMainWindow* CTovikGlobalData::GetMainWindow() {
+  if (!m_mainWindow && m_hostFunctions.GetWindowHandles != nullptr) {
+    HWND handles[4] = {};
+    m_hostFunctions.GetWindowHandles(&handles[0], &handles[1], &handles[2], &handles[3]);
+    if (handles[0] != nullptr) m_mainWindow = std::make_unique<CTovikMainWindow>(handles[0]);
+  }
+  return m_mainWindow.get();
+}
 
 bool CTovikGlobalData::LoadHostFunctions(HMODULE hostModule) {
   if (m_hostModule != nullptr) return true;

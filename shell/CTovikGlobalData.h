@@ -4,9 +4,15 @@
 #include "shell/CGlobalData.h"
 #include "shell/HostFunctionTable.h"
 
-// The plug-in's tie to the host: the host function table and the host module it came from.
+class CTovikMainWindow;
+
+// The plug-in's tie to the host: the host function table, the host module it came from and the
+// wrapper of the host's main window.
 class CTovikGlobalData : public CGlobalData {
  public:
+  CTovikGlobalData();
+  ~CTovikGlobalData() override;
+
   // Looks every host function up in the given module, in table order. Succeeds at once when the
   // table is already loaded; at the first missing name the handle is cleared and the load fails.
   bool LoadHostFunctions(HMODULE hostModule);
@@ -14,9 +20,14 @@ class CTovikGlobalData : public CGlobalData {
   const HostFunctionTable& GetHostFunctions() const { return m_hostFunctions; }
   HMODULE GetHostModule() const { return m_hostModule; }
 
+  // The one wrapper of the host's main window, made on first request; none (and asked again next
+  // time) while the host gives no main window.
+  CTovikMainWindow* GetMainWindow();
+
  private:
   HostFunctionTable m_hostFunctions;
   HMODULE m_hostModule = nullptr;
+  std::unique_ptr<CTovikMainWindow> m_mainWindow;
 };
 
 // The one instance, made on first use and destroyed at unload.

@@ -8,6 +8,8 @@ CommandRegistration CommandRegistrations[HostCommandCount];
 
 HINSTANCE GetModuleInstance() { return GetTovikGlobalData().GetModuleInstance(); }
 
+CTovikMainWindow* GetMainWindow() { return GetTovikGlobalData().GetMainWindow(); }
+
 bool LoadHostFunctions() { return GetTovikGlobalData().LoadHostFunctions(GetModuleHandleA(nullptr)); }
 
 const HostFunctionTable& Host() { return GetTovikGlobalData().GetHostFunctions(); }

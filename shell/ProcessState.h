@@ -39,4 +39,6 @@ struct CommandRegistration {
 extern CommandRegistration CommandRegistrations[HostCommandCount];
 
 HINSTANCE GetModuleInstance();
+// The wrapper of the host's main window; none while the host gives none.
+CTovikMainWindow* GetMainWindow();
 bool LoadHostFunctions();

@@ -1,7 +1,10 @@
 #include "tests/testhost/FakeHost.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 FakeHostState& FakeHost() {
   static FakeHostState state;
@@ -12,7 +15,12 @@ void ResetFakeHost() { FakeHost() = FakeHostState(); }
 
 namespace {
 
-void Record(const char* name) { FakeHost().Calls.push_back(name); }
+std::mutex recordLock;
+
+void Record(const char* name) {
+  std::lock_guard<std::mutex> lock(recordLock);
+  FakeHost().Calls.push_back(name);
+}
 
 int CopyOut(const std::string& text, LPSTR buffer, int size) {
   if (buffer == nullptr || size <= 0) return 0;
@@ -90,7 +98,13 @@ LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {
 
 void WINAPI TVA_SetMessageText(HWND, LPCSTR text) {
   Record("SetMessageText");
-  FakeHost().MessageTexts.push_back(text ? text : "");
+  {
+    std::lock_guard<std::mutex> lock(recordLock);
+    FakeHost().MessageTexts.push_back(text ? text : "");
+  }
+  if (HWND statusBar = FakeHost().StatusBar) {
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text ? text : ""));
+  }
 }
 
 LPCSTR WINAPI TVA_GetCurrentMail(void) {

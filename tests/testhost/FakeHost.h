@@ -39,9 +39,12 @@ struct FakeHostState {
   HWND FolderTree = nullptr;
   HWND MailList = nullptr;
   HWND MessageView = nullptr;
+  HWND StatusBar = nullptr;  // when set, TVA_SetMessageText shows its text there, as the host does
 
   int FirstCommandId = 40001;  // TVA_RegisterCommand hands out FirstCommandId + index
   std::vector<FakeCommand> Commands;
+  // Filled from any thread (the plug-in's helper threads call the host too); read them while no
+  // helper thread runs.
   std::vector<std::string> MessageTexts;  // every TVA_SetMessageText, in order
   std::vector<std::string> Calls;         // name of every TVA_ function called, in order
 

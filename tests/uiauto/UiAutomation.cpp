@@ -1,0 +1,212 @@
+#include "tests/uiauto/UiAutomation.h"
+
+namespace uiauto {
+
+namespace {
+
+const DWORD PollInterval = 5;
+
+bool Matches(HWND window, const WindowQuery& query) {
+  DWORD processId = 0;
+  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+  if (processId != GetCurrentProcessId() || !IsWindowVisible(window)) return false;
+  if (query.ThreadId != 0 && threadId != query.ThreadId) return false;
+  if (!query.ClassName.empty() && ClassOf(window) != query.ClassName) return false;
+  return query.Title.empty() || TextOf(window) == query.Title;
+}
+
+struct Search {
+  const WindowQuery* Query;
+  HWND Found;
+};
+
+BOOL CALLBACK CheckWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<Search*>(parameter);
+  if (!Matches(window, *search->Query)) return TRUE;
+  search->Found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK AddControl(HWND control, LPARAM parameter) {
+  auto* controls = reinterpret_cast<std::vector<Control>*>(parameter);
+  controls->push_back({control, GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
+  return TRUE;
+}
+
+void PostKey(HWND target, UINT virtualKey) {
+  const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(target, WM_KEYDOWN, virtualKey, scanCode | 1);
+  PostMessageA(target, WM_KEYUP, virtualKey, scanCode | 1 | (1 << 30) | (1u << 31));
+}
+
+}  // namespace
+
+std::string TextOf(HWND window) {
+  char text[1024] = "";
+  // WM_GETTEXT directly: GetWindowText does not ask windows of other processes, and a control's
+  // own text is what the user sees.
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                      nullptr);
+  text[sizeof text - 1] = '\0';
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+HWND FindWindowOf(const WindowQuery& query) {
+  Search search = {&query, nullptr};
+  EnumWindows(&CheckWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+HWND WaitForWindow(const WindowQuery& query, DWORD timeout) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindWindowOf(query)) != nullptr; }, timeout);
+  return found;
+}
+
+HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
+  return WaitForWindow({"#32770", title, threadId}, timeout);
+}
+
+HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({"#32768", "", threadId}, timeout); }
+
+bool WaitUntilGone(HWND window, DWORD timeout) {
+  return WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeout) return false;
+    Sleep(PollInterval);
+  }
+  return true;
+}
+
+std::vector<Control> ControlsOf(HWND dialog) {
+  std::vector<Control> controls;
+  EnumChildWindows(dialog, &AddControl, reinterpret_cast<LPARAM>(&controls));
+  return controls;
+}
+
+std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+
+// The message is the static control with id 0xFFFF (Windows and Wine alike).
+std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+HMENU MenuOf(HWND popup) { return reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)); }
+
+std::vector<MenuItem> MenuItemsOf(HMENU menu) {
+  std::vector<MenuItem> items;
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    char text[512] = "";
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) continue;
+    items.push_back({info.wID, text, (info.fState & MFS_GRAYED) != 0, (info.fType & MFT_SEPARATOR) != 0,
+                     info.hSubMenu != nullptr});
+  }
+  return items;
+}
+
+int HighlightedPosition(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) return position;
+  }
+  return -1;
+}
+
+int PositionOfCommand(HMENU menu, UINT commandId) {
+  const std::vector<MenuItem> items = MenuItemsOf(menu);
+  for (size_t position = 0; position < items.size(); ++position) {
+    if (!items[position].Separator && !items[position].HasSubMenu && items[position].Id == commandId) {
+      return static_cast<int>(position);
+    }
+  }
+  return -1;
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+  HWND focus = FocusOf(window);
+  PostKey(focus != nullptr && (focus == window || IsChild(window, focus)) ? focus : window, virtualKey);
+}
+
+void ClickButton(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void ClickCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void ClickAt(POINT screenPoint) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT inputs[3] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screenPoint.x, 65535, width - 1);
+    input.mi.dy = MulDiv(screenPoint.y, 65535, height - 1);
+  }
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(3, inputs, sizeof inputs[0]);
+}
+
+bool PickMenuItem(HWND popup, int position) {
+  HMENU menu = MenuOf(popup);
+  const int count = GetMenuItemCount(menu);
+  // One round through the menu at most: items the keys skip are never reached.
+  for (int step = 0; step <= count; ++step) {
+    const int highlighted = HighlightedPosition(menu);
+    if (highlighted == position) {
+      PostKey(popup, VK_RETURN);
+      return true;
+    }
+    PostKey(popup, VK_DOWN);
+    WaitFor([&] { return HighlightedPosition(menu) != highlighted; }, 1000);
+  }
+  return false;
+}
+
+void DismissMenu(HWND popup) { PostKey(popup, VK_ESCAPE); }
+
+RECT MenuItemRect(HWND popup, int position) {
+  RECT rect = {};
+  GetMenuItemRect(nullptr, MenuOf(popup), static_cast<UINT>(position), &rect);
+  return rect;
+}
+
+void PumpMessagesFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  PumpMessagesUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
+}
+
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (condition()) return true;
+    if (GetTickCount() - start > timeout) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, PollInterval, QS_ALLINPUT);
+  }
+}
+
+}  // namespace uiauto

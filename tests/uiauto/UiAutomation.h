@@ -1,0 +1,104 @@
+#pragma once
+// Drives modal user interface from a helper thread as a user would: waits for a dialog, message box
+// or popup menu of any thread of this process, reads what it shows and answers it with keys, clicks
+// or control messages. Plain Win32; no knowledge of the plug-in.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace uiauto {
+
+// Long enough for a slow machine under load; a test that waits this long has failed anyway.
+constexpr DWORD DefaultTimeout = 10000;
+
+std::string TextOf(HWND window);
+std::string ClassOf(HWND window);
+
+// A visible top-level window of this process; empty fields match anything.
+struct WindowQuery {
+  std::string ClassName;
+  std::string Title;
+  DWORD ThreadId = 0;  // 0: any thread of this process
+};
+HWND FindWindowOf(const WindowQuery& query);
+HWND WaitForWindow(const WindowQuery& query, DWORD timeout = DefaultTimeout);
+// Dialogs and message boxes both have the dialog class; message boxes are captioned by their owner.
+HWND WaitForDialog(const std::string& title = std::string(), DWORD threadId = 0, DWORD timeout = DefaultTimeout);
+HWND WaitForPopupMenu(DWORD threadId = 0, DWORD timeout = DefaultTimeout);
+// True once the window is gone or hidden.
+bool WaitUntilGone(HWND window, DWORD timeout = DefaultTimeout);
+// Waits for the condition, checking every few milliseconds; false when it never held.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
+
+// What a dialog shows: its child windows and theirs, in creation order.
+struct Control {
+  HWND Handle;
+  int Id;
+  std::string ClassName;
+  std::string Text;
+  bool Enabled;
+};
+std::vector<Control> ControlsOf(HWND dialog);
+std::string ControlText(HWND dialog, int id);
+// The message of a message box.
+std::string MessageBoxText(HWND box);
+// The window that has the keyboard focus in the thread of the given window.
+HWND FocusOf(HWND window);
+
+// What a popup menu shows.
+struct MenuItem {
+  UINT Id;
+  std::string Text;
+  bool Grayed;
+  bool Separator;
+  bool HasSubMenu;
+};
+HMENU MenuOf(HWND popup);
+std::vector<MenuItem> MenuItemsOf(HMENU menu);
+// Position of the highlighted item, -1 when none is.
+int HighlightedPosition(HMENU menu);
+
+// Answers as a user: a key pressed in the window that has the focus of the given window's thread.
+void PressKey(HWND window, UINT virtualKey);
+// A click on a dialog button, as the mouse would give it.
+void ClickButton(HWND dialog, int id);
+// The close box of the window's caption.
+void ClickCloseBox(HWND window);
+// A left click at a screen point, through the system's input queue.
+void ClickAt(POINT screenPoint);
+// Moves the menu's highlight with the arrow keys to the item at the position and presses Enter;
+// false (and the menu left open) when the item cannot be highlighted.
+bool PickMenuItem(HWND popup, int position);
+// The position of the item with the command id, -1 when the menu has none.
+int PositionOfCommand(HMENU menu, UINT commandId);
+// Escape: closes the menu without a choice.
+void DismissMenu(HWND popup);
+// The screen rectangle of a menu item while its popup is shown.
+RECT MenuItemRect(HWND popup, int position);
+
+// Runs the user's part on a thread of its own; Join, or the destructor, waits for it. The part
+// records what it saw in variables of the test, which the test checks after Join: GoogleTest's
+// assertions are not thread-safe in the MinGW build (GTEST_HAS_PTHREAD=0).
+class UserThread {
+ public:
+  explicit UserThread(std::function<void()> user) : m_thread(std::move(user)) {}
+  ~UserThread() { Join(); }
+  UserThread(const UserThread&) = delete;
+  UserThread& operator=(const UserThread&) = delete;
+  void Join() {
+    if (m_thread.joinable()) m_thread.join();
+  }
+
+ private:
+  std::thread m_thread;
+};
+
+// Runs this thread's message loop for a while, so that windows of this thread answer other threads.
+void PumpMessagesFor(DWORD milliseconds);
+// Runs it until the condition holds; false when it never did.
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
+
+}  // namespace uiauto

@@ -1,0 +1,202 @@
+// The host's main window, its panes and the free functions that work on them, against real windows.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "host/CTovikMainWindow.h"
+#include "host/HostFolders.h"
+#include "host/HostWindows.h"
+#include "shell/ProcessState.h"
+#include "tests/testhost/FakeHost.h"
+#include "tests/uiauto/UiAutomation.h"
+#include "tests/win/MessageRecorder.h"
+#include "tests/win/TestHostWindows.h"
+
+namespace {
+
+class HostWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetFakeHost();
+    ASSERT_TRUE(LoadHostFunctions());
+    host = &UseTestHostWindows();
+  }
+  // The calls the fake host saw since the last look.
+  std::vector<std::string> TakeCalls() {
+    std::vector<std::string> calls;
+    calls.swap(FakeHost().Calls);
+    return calls;
+  }
+  const TestHostWindows* host = nullptr;
+};
+
+TEST_F(HostWindowsTest, MainWindowIsMadeOnceAndAskedForAgainWhileTheHostHasNone) {
+  CTovikGlobalData data;
+  ASSERT_TRUE(data.LoadHostFunctions(GetModuleHandleA(nullptr)));
+  FakeHost().MainFrame = nullptr;
+  EXPECT_EQ(data.GetMainWindow(), nullptr);
+  EXPECT_EQ(data.GetMainWindow(), nullptr);
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"GetWindowHandles", "GetWindowHandles"}));
+  FakeHost().MainFrame = host->MainFrame;
+  CTovikMainWindow* main = data.GetMainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->GetHandle(), host->MainFrame);
+  EXPECT_EQ(data.GetMainWindow(), main);
+  EXPECT_EQ(TakeCalls(), std::vector<std::string>{"GetWindowHandles"});
+}
+
+TEST_F(HostWindowsTest, PanesAreFoundOnFirstRequestAndNeverReplaced) {
+  CTovikMainWindow main(host->MainFrame);
+  FakeHost().FolderTree = FakeHost().MailList = FakeHost().MessageView = nullptr;
+  EXPECT_EQ(main.GetTreeWindow(), nullptr);
+  EXPECT_EQ(main.GetListWindow(), nullptr);
+  EXPECT_EQ(main.GetViewWindow(), nullptr);
+  UseTestHostWindows();
+  const struct {
+    const char* pane;
+    CWindow* (CTovikMainWindow::*get)();
+    HWND expected;
+  } panes[] = {
+      {"tree", &CTovikMainWindow::GetTreeWindow, host->FolderTree},
+      {"list", &CTovikMainWindow::GetListWindow, host->MailList},
+      {"view", &CTovikMainWindow::GetViewWindow, host->MessageView},
+      {"frame", &CTovikMainWindow::GetFrameWindow, host->MdiFrame},
+  };
+  for (const auto& p : panes) {
+    CWindow* first = (main.*p.get)();
+    ASSERT_NE(first, nullptr) << p.pane;
+    EXPECT_EQ(first->GetHandle(), p.expected) << p.pane;
+    // The host now reports other windows: the pane found first stays.
+    FakeHost().FolderTree = FakeHost().MailList = FakeHost().MessageView = host->StatusBar;
+    EXPECT_EQ((main.*p.get)(), first) << p.pane;
+    UseTestHostWindows();
+  }
+  CTovikStatusWindow* status = main.GetStatusWindow();
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->GetHandle(), host->StatusBar);
+  EXPECT_EQ(main.GetStatusWindow(), status);
+}
+
+TEST_F(HostWindowsTest, FrameWithoutPanesGivesNone) {
+  HWND bare = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  CTovikMainWindow main(bare);
+  EXPECT_EQ(main.GetFrameWindow(), nullptr);
+  EXPECT_EQ(main.GetStatusWindow(), nullptr);
+  main.PumpPaintMessages();  // no status bar to keep: nothing to do, nothing to crash
+  DestroyWindow(bare);
+}
+
+TEST_F(HostWindowsTest, PumpPaintMessagesRepaintsDropsTheRestAndKeepsTheStatusText) {
+  CTovikMainWindow main(host->MainFrame);
+  SendMessageA(host->StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Searching 1/3"));
+  uiauto::PumpMessagesFor(20);
+  MessageRecorder frame(host->MainFrame);
+  // The host writes its own status text whenever it repaints.
+  frame.OnMessage = [&](UINT id) {
+    if (id == WM_PAINT) SendMessageA(host->StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Ready"));
+  };
+  const UINT dropped = WM_APP + 5;
+  PostMessageA(host->MainFrame, dropped, 0, 0);
+  InvalidateRect(host->MainFrame, nullptr, TRUE);
+  HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  SetCursor(arrow);
+  main.PumpPaintMessages();
+  EXPECT_TRUE(frame.Received(WM_PAINT));
+  EXPECT_FALSE(frame.Received(dropped));
+  EXPECT_EQ(CWindow::TextOf(host->StatusBar), "Searching 1/3");
+  EXPECT_EQ(GetCursor(), arrow);
+  MSG message;
+  EXPECT_FALSE(PeekMessageA(&message, host->MainFrame, dropped, dropped, PM_REMOVE)) << "removed from the queue";
+}
+
+TEST_F(HostWindowsTest, PokeMailListSendsTheHostsTimer) {
+  MessageRecorder list(host->MailList);
+  PokeMailList();
+  ASSERT_TRUE(list.Received(WM_TIMER));
+  for (const auto& message : list.Messages()) {
+    if (message.Id != WM_TIMER) continue;
+    EXPECT_EQ(message.WParam, 2350u);
+    EXPECT_EQ(message.LParam, 0);
+  }
+}
+
+TEST_F(HostWindowsTest, PaneParentsAreTheWindowsAroundThePanes) {
+  ASSERT_NE(GetTreePaneParent(), nullptr);
+  EXPECT_EQ(GetTreePaneParent()->GetHandle(), host->MdiFrame);
+  ASSERT_NE(GetListPaneParent(), nullptr);
+  EXPECT_EQ(GetListPaneParent(), GetTreePaneParent()) << "one wrapper per foreign handle";
+}
+
+TEST_F(HostWindowsTest, CurrentFolderNameGoesToTheStatusBar) {
+  FakeHost().CurrentFolder = "Main\\Inbox\\";
+  FakeHost().FolderDisplayNames["Main\\Inbox\\"] = "[Main] Inbox";
+  ShowCurrentFolderName();
+  EXPECT_EQ(FakeHost().MessageTexts, std::vector<std::string>{"[Main] Inbox"});
+  EXPECT_EQ(CWindow::TextOf(host->StatusBar), "[Main] Inbox");
+}
+
+TEST_F(HostWindowsTest, ReselectGoesThroughTheMailboxWithTheFrameHidden) {
+  FakeHost().CurrentMailBox = "Main\\";
+  FakeHost().CurrentFolder = "Main\\Inbox\\";
+  FakeHost().FolderDisplayNames = {{"Main\\", "Main"}, {"Main\\Inbox\\", "Inbox"}};
+  FakeHost().Mails = {{"Main\\Inbox\\?1A", {}, 0, "", 0, false}};
+  FakeHost().CurrentMail = "Main\\Inbox\\?1A";
+  bool frameVisibleWhileSelecting = true;
+  FakeHost().OnMailSelected = [&](const std::string&) { frameVisibleWhileSelecting = IsWindowVisible(host->MdiFrame) != FALSE; };
+  GetMainWindow();
+  TakeCalls();
+  ReselectCurrentFolder();
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"GetCurrentMailBox", "GetCurrentFolder", "GetCurrentMail",
+                                                   "SetCurrentFolder", "SetCurrentFolder", "SetCurrentMail"}));
+  EXPECT_FALSE(frameVisibleWhileSelecting);
+  EXPECT_TRUE(IsWindowVisible(host->MdiFrame));
+  EXPECT_EQ(FakeHost().CurrentFolder, "Main\\Inbox\\");
+  EXPECT_EQ(FakeHost().CurrentMail, "Main\\Inbox\\?1A");
+
+  FakeHost().CurrentFolder = "Main\\";  // the mailbox itself: nothing to do
+  ReselectCurrentFolder();
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"GetCurrentMailBox", "GetCurrentFolder"}));
+}
+
+TEST_F(HostWindowsTest, EscapeCountsOnlyAloneAndOnlyOverTheHostsActiveWindow) {
+  const auto press = [](std::initializer_list<WORD> keys, bool down) {
+    for (WORD key : keys) {
+      INPUT input = {};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+      SendInput(1, &input, sizeof input);
+    }
+    uiauto::PumpMessagesFor(30);
+  };
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  const struct {
+    const char* situation;
+    HWND active;
+    std::initializer_list<WORD> keys;
+    bool expected;
+  } cases[] = {
+      {"Escape", host->MainFrame, {VK_ESCAPE}, true},
+      {"Shift+Escape", host->MainFrame, {VK_SHIFT, VK_ESCAPE}, false},
+      {"Ctrl+Escape", host->MainFrame, {VK_CONTROL, VK_ESCAPE}, false},
+      {"Alt+Escape", host->MainFrame, {VK_MENU, VK_ESCAPE}, false},
+      {"Escape in another window", other, {VK_ESCAPE}, false},
+      {"nothing pressed", host->MainFrame, {}, false},
+  };
+  for (const auto& c : cases) {
+    ShowWindow(other, c.active == other ? SW_SHOW : SW_HIDE);
+    SetForegroundWindow(c.active);
+    press(c.keys, true);
+    EXPECT_EQ(GetActiveWindow(), c.active) << c.situation << ": the window should be active";
+    // The low bit of the key state remembers earlier presses: asked twice, only a held key counts.
+    IsEscapePressed();
+    EXPECT_EQ(IsEscapePressed(), c.expected) << c.situation;
+    press(c.keys, false);
+  }
+  DestroyWindow(other);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// Menus assembled item by item and shown modally, answered by a user on a helper thread.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "menus/CPopupMenu.h"
+#include "tests/uiauto/UiAutomation.h"
+#include "tests/win/TestHostWindows.h"
+
+namespace {
+
+// Items 1 "&One", 2 "Two" (grayed), separator, 3 "T&hree", then a sub-menu "&More" with 4 "Four".
+struct SampleMenu {
+  CPopupMenu menu;
+  CPopupMenu more;
+  SampleMenu() {
+    menu.AppendItem(1, "&One", true);
+    menu.AppendItem(2, "Two", false);
+    menu.AppendSeparator();
+    menu.AppendItem(3, "T&hree", true);
+    more.AppendItem(4, "Four", true);
+    menu.AppendSubMenu(more, "&More");
+  }
+};
+
+std::string Describe(const uiauto::MenuItem& item) {
+  if (item.Separator) return "----";
+  return std::to_string(item.Id) + " " + item.Text + (item.Grayed ? " (grayed)" : "") + (item.HasSubMenu ? " >" : "");
+}
+
+TEST(MenuFramework, ItemsSubMenusAndSeparatorsAreAppendedInOrder) {
+  SampleMenu sample;
+  std::vector<std::string> items;
+  for (const auto& item : uiauto::MenuItemsOf(sample.menu.GetMenuHandle())) items.push_back(Describe(item));
+  EXPECT_EQ(items, (std::vector<std::string>{"1 &One", "2 Two (grayed)", "----", "3 T&hree", "0 &More >"}));
+  EXPECT_EQ(GetSubMenu(sample.menu.GetMenuHandle(), 4), sample.more.GetMenuHandle());
+  EXPECT_TRUE(sample.menu.AppendItem(5, "", true)) << "an empty text is still an item";
+}
+
+TEST(MenuFramework, MenuWithoutHandleAppendsNothingAndTracksNothing) {
+  CMenu none(static_cast<HMENU>(nullptr));
+  EXPECT_FALSE(none.AppendItem(1, "One", true));
+  EXPECT_FALSE(none.AppendSeparator());
+  EXPECT_FALSE(none.AppendSubMenu(none, "More"));
+}
+
+TEST(MenuFramework, OnlyOwnHandlesAreDestroyed) {
+  HMENU wrappedHandle = CreatePopupMenu();
+  HMENU ownHandle = nullptr;
+  {
+    CMenu wrapped(wrappedHandle);
+    CPopupMenu own;
+    ownHandle = own.GetMenuHandle();
+    EXPECT_TRUE(IsMenu(ownHandle));
+  }
+  EXPECT_TRUE(IsMenu(wrappedHandle)) << "the caller's handle stays the caller's";
+  EXPECT_FALSE(IsMenu(ownHandle));
+  DestroyMenu(wrappedHandle);
+}
+
+class TrackTest : public ::testing::Test {
+ protected:
+  // Shows the sample menu over the host frame while `user` answers it; the result of Track.
+  int TrackAnswered(const std::function<void(HWND popup)>& user) {
+    const TestHostWindows& host = UseTestHostWindows();
+    SetForegroundWindow(host.MainFrame);
+    // The host's message loop runs between two menus: input left over from the last one is handled.
+    uiauto::PumpMessagesFor(20);
+    SampleMenu sample;
+    const DWORD thisThread = GetCurrentThreadId();
+    uiauto::UserThread answer([&] {
+      HWND popup = uiauto::WaitForPopupMenu(thisThread);
+      popupShown = popup != nullptr;
+      if (popup == nullptr) return;
+      shownItems.clear();
+      for (const auto& item : uiauto::MenuItemsOf(uiauto::MenuOf(popup))) shownItems.push_back(Describe(item));
+      user(popup);
+      if (!uiauto::WaitUntilGone(popup, 3000)) uiauto::DismissMenu(popup);  // never leave the test hanging
+    });
+    CWindow owner(host.MainFrame);
+    const int chosen = sample.menu.Track(100, 100, owner);
+    answer.Join();
+    EXPECT_TRUE(popupShown);
+    return chosen;
+  }
+  std::vector<std::string> shownItems;
+  bool popupShown = false;
+};
+
+TEST_F(TrackTest, ReturnsThePickedId) {
+  for (int position : {0, 3}) {
+    bool highlighted = false;
+    const int picked = TrackAnswered([&](HWND popup) { highlighted = uiauto::PickMenuItem(popup, position); });
+    EXPECT_TRUE(highlighted) << "position " << position;
+    EXPECT_EQ(picked, position == 0 ? 1 : 3) << "position " << position;
+  }
+  EXPECT_EQ(shownItems, (std::vector<std::string>{"1 &One", "2 Two (grayed)", "----", "3 T&hree", "0 &More >"}));
+}
+
+TEST_F(TrackTest, ReturnsZeroWhenDismissed) {
+  EXPECT_EQ(TrackAnswered([](HWND popup) { uiauto::DismissMenu(popup); }), 0) << "Escape";
+  EXPECT_EQ(TrackAnswered([](HWND) { uiauto::ClickAt({5, 5}); }), 0) << "click outside";
+}
+
+TEST_F(TrackTest, GrayedItemIsNeverReturned) {
+  const struct {
+    const char* how;
+    std::function<void(HWND)> act;
+  } attempts[] = {
+      {"keys", [](HWND popup) {
+         if (!uiauto::PickMenuItem(popup, 1)) uiauto::DismissMenu(popup);
+       }},
+      {"click", [](HWND popup) {
+         const RECT item = uiauto::MenuItemRect(popup, 1);
+         uiauto::ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+         if (!uiauto::WaitUntilGone(popup, 500)) uiauto::DismissMenu(popup);
+       }},
+  };
+  for (const auto& attempt : attempts) EXPECT_NE(TrackAnswered(attempt.act), 2) << attempt.how;
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "ui/CDialog.h"
+
+#include "shell/ProcessState.h"
+
+LRESULT CDialog::OnCommand(WPARAM wParam, LPARAM) {
+  // Only clicks and menu commands; notifications of controls have a nonzero code.
+  if (HIWORD(wParam) != 0) return 0;
+  switch (LOWORD(wParam)) {
+    case IDOK:
+      OnOK();
+      return 1;
+    case IDCANCEL:
+      OnCancel();
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+void CDialog::OnClose() { OnCancel(); }
+
+void CDialog::OnActivate(UINT state, CWindow*, BOOL) {
+  if (state == WA_INACTIVE) {
+    m_savedFocus = GetFocus();
+  } else if (m_savedFocus != nullptr) {
+    SetFocus(m_savedFocus);
+  }
+}
+
+BOOL CDialog::OnInitDialog() { return TRUE; }
+void CDialog::OnOK() { EndDialog(GetHandle(), IDOK); }
+void CDialog::OnCancel() { EndDialog(GetHandle(), IDCANCEL); }
+
+void CDialog::SetTemplate(CWindow* parent, WORD templateId) {
+  m_parent = parent;
+  m_templateId = templateId;
+}
+
+INT_PTR CDialog::DoModal() {
+  // Wrappers of an earlier run would hold handles of controls that are gone.
+  m_controls.clear();
+  m_savedFocus = nullptr;
+  HWND parent = m_parent ? m_parent->GetHandle() : nullptr;
+  return DialogBoxParamA(GetModuleInstance(), MAKEINTRESOURCEA(m_templateId), parent, &CDialog::DialogProcedure,
+                         reinterpret_cast<LPARAM>(this));
+}
+
+CWindow* CDialog::GetItem(int controlId) {
+  auto found = m_controls.find(controlId);
+  if (found != m_controls.end()) return found->second.get();
+  HWND control = GetDlgItem(GetHandle(), controlId);
+  if (control == nullptr) return nullptr;
+  return (m_controls[controlId] = std::make_unique<CWindow>(control)).get();
+}
+
+void CDialog::SetControlFont(const std::string& faceName) {
+  LOGFONTA font = {};
+  HFONT current = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+  if (current == nullptr || GetObjectA(current, sizeof font, &font) != sizeof font) return;
+  if (faceName.size() >= LF_FACESIZE) return;
+  faceName.copy(font.lfFaceName, faceName.size());
+  font.lfFaceName[faceName.size()] = '\0';
+  // Lives as long as the process: the controls keep using it after the dialog is gone.
+  HFONT replacement = CreateFontIndirectA(&font);
+  if (replacement == nullptr) return;
+  for (HWND child = GetWindow(GetHandle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(replacement), TRUE);
+  }
+}
+
+INT_PTR CALLBACK CDialog::DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto* dialog = dynamic_cast<CDialog*>(FindHandler(handle))) {
+    if (message == WM_INITDIALOG) {
+      if (BOOL result = dialog->OnInitDialog()) return result;
+    }
+  } else if (message == WM_INITDIALOG) {
+    auto* asking = reinterpret_cast<CDialog*>(lParam);
+    if (asking == nullptr) return 0;
+    asking->Register(handle);
+    if (BOOL result = asking->OnInitDialog()) return result;
+  }
+  return WindowProcedure(handle, message, wParam, lParam);
+}
