@@ -131,12 +131,12 @@ TEST(CFolderTreeStateLoad, NestingStopsAtTheDepthLimitAndKeepsTheRest) {
   EXPECT_EQ(state.back()->Name, "After");
 }
 
-TEST(CFolderTreeStateLoad, DropsLinesBeyondTheLengthLimit) {
+TEST(CFolderTreeStateLoad, DropsLinesBeyondTheLengthLimitNotCountingTabs) {
   const std::string longest(CFolderTreeState::MaxLineLength - 2, 'a');
   const std::string tooLong(CFolderTreeState::MaxLineLength - 1, 'b');
   const std::string huge(4 * CFolderTreeState::MaxLineLength, 'c');
   // The fourth line has a CR just beyond the limit that is not its line end.
-  const CFolderTreeState state = LoadText("1:" + longest + "\r\n1:" + tooLong + "\r\n1:" + huge + "\n" +
+  const CFolderTreeState state = LoadText("\t\t\t\t1:" + longest + "\r\n1:" + tooLong + "\r\n1:" + huge + "\n" +
                                           "1:" + tooLong.substr(1) + "\rx\n0:Z\n}\n");
   ASSERT_EQ(state.size(), 2u);
   EXPECT_EQ(state.front()->Name, longest);
