@@ -72,9 +72,10 @@ std::int64_t TimeOfDay(const std::string& token) {
          ReadUnsigned(token.c_str() + second + 1);
 }
 
-// Seconds east of UTC of a zone token "+hhmm" / "-hhmm"; a shorter token is no offset.
+// Seconds east of UTC of a zone token "+hhmm" / "-hhmm"; a shorter token, or one whose hours or
+// minutes would start inside a double-byte character, is no offset.
 std::int64_t ZoneOffset(const std::string& token) {
-  if (token.size() < 4) return 0;
+  if (token.size() < 4 || port::CutLength(token, 1) != 1 || port::CutLength(token, 3) != 3) return 0;
   const std::int64_t offset = ReadSigned(token.substr(1, 2)) * 3600 + ReadSigned(token.substr(3)) * 60;
   return token[0] == '-' ? -offset : offset;
 }

@@ -57,6 +57,8 @@ TEST_F(ShiftJisText, DateTokensAreNotCutAfterALeadByte) {
       {"Mon,\x82 Tue, 05 Dec 2000 10:20:30 +0000", 976011630},  // one weekday token with a blank in it
       {"Tue, 05 Dec 2000 10:20\x82:30 +0000", 975974400},       // one colon only: midnight
       {"Tue, 05 Dec 2000 10:\x82::30 +0000", 976010430},         // minutes "\x82:" read as 0
+      {"Tue, 05 Dec 2000 10:20:30 \x82" "0900", 976011630},       // hours would start in a character
+      {"Tue, 05 Dec 2000 10:20:30 +0\x82" "30", 976011630},       // minutes would
   };
   for (const auto& c : cases) EXPECT_EQ(ParseMailDate(c.text), c.seconds) << c.text;
 }
