@@ -16,7 +16,7 @@ TEST(FolderTreeStateFile, RoundTripsAnyNameBytesWithCrLfOnDisk) {
   ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
   const std::string path = std::string(folder) + "FolderTreeStateFileTest.tree";
   CFolderTreeState root;
-  for (const char* name : {"Main", "\x1A\x1A", "a\rb", "\x95\x5C"}) {
+  for (const char* name : {"Main", "\x1A\x1A", "a\rb", "\x81\x7B\x81\x7D\x95\x5C"}) {
     root.push_back(std::make_unique<CFolderTreeState>(name, 1));
     root.back()->push_back(std::make_unique<CFolderTreeState>(name, 0));
   }
