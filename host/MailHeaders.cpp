@@ -110,16 +110,17 @@ void ClearTrailingBelow33(char* start, char* end) {
   std::fill(kept, end, '\0');
 }
 
-// Position of the first `byte` outside double quotes; npos when there is none.
+// Position of the first `byte` outside double quotes; npos when there is none. One forward walk:
+// the text may hold many quotes.
 std::size_t FindOutsideQuotes(const std::string& text, char byte) {
-  const char delimiters[] = {'"', byte, '\0'};
   bool quoted = false;
-  for (std::size_t i = port::FindDelimiter(text, delimiters); i != std::string::npos;
-       i = port::FindDelimiter(text, delimiters, i + 1)) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '"') {
       quoted = !quoted;
-    } else if (!quoted) {
+    } else if (text[i] == byte && !quoted) {
       return i;
+    } else if (port::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+      ++i;
     }
   }
   return std::string::npos;
