@@ -1,9 +1,10 @@
 // NextAddress over any list, and SplitAddress of each address into buffers of any size (two bytes of
-// the input choose the sizes): every result lies inside its buffer, is terminated and cut only between
-// characters.
+// the input choose the sizes): every address lies inside the list, and every result written into a
+// small buffer is the full result cut between characters, terminated, and inside its buffer.
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "fuzz/FuzzInput.h"
 #include "host/MailHeaders.h"
@@ -14,12 +15,11 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-// A text written by SplitAddress into a buffer of `size` bytes.
-void CheckWritten(const char* buffer, std::size_t size) {
+// `written` came from a buffer of `size` bytes, `full` from one large enough for the whole result.
+void CheckCut(const char* written, std::size_t size, const std::string& full) {
   if (size == 0) return;
-  const std::size_t length = strnlen(buffer, size);
-  Check(length < size);
-  Check(port::CutLength(std::string(buffer, length), length) == length);
+  Check(strnlen(written, size) < size);
+  Check(written == full.substr(0, port::CutLength(full, size - 1)));
 }
 
 }  // namespace
@@ -32,11 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::unique_ptr<char[]> buffer(new char[list.size() + 1]);
   std::memcpy(buffer.get(), list.c_str(), list.size() + 1);
   std::unique_ptr<char[]> name(new char[nameSize ? nameSize : 1]), address(new char[addressSize ? addressSize : 1]);
+  std::unique_ptr<char[]> fullName(new char[list.size() + 1]), fullAddress(new char[list.size() + 1]);
   for (char* a = NextAddress(buffer.get()); a != nullptr; a = NextAddress(nullptr)) {
     Check(a >= buffer.get() && a < buffer.get() + list.size() && *a != '\0');
+    SplitAddress(fullName.get(), list.size() + 1, fullAddress.get(), list.size() + 1, a);
     SplitAddress(name.get(), nameSize, address.get(), addressSize, a);
-    CheckWritten(name.get(), nameSize);
-    CheckWritten(address.get(), addressSize);
+    CheckCut(name.get(), nameSize, fullName.get());
+    CheckCut(address.get(), addressSize, fullAddress.get());
   }
   return 0;
 }
