@@ -72,9 +72,10 @@ std::int64_t TimeOfDay(const std::string& token) {
          ReadUnsigned(token.c_str() + second + 1);
 }
 
-// Seconds east of UTC of a zone token "+hhmm" / "-hhmm"; a shorter token is no offset.
+// Seconds east of UTC of a zone token "+hhmm" / "-hhmm"; a shorter token, or one whose hours or
+// minutes would start inside a double-byte character, is no offset.
 std::int64_t ZoneOffset(const std::string& token) {
-  if (token.size() < 4) return 0;
+  if (token.size() < 4 || port::CutLength(token, 1) != 1 || port::CutLength(token, 3) != 3) return 0;
   const std::int64_t offset = ReadSigned(token.substr(1, 2)) * 3600 + ReadSigned(token.substr(3)) * 60;
   return token[0] == '-' ? -offset : offset;
 }
@@ -109,16 +110,17 @@ void ClearTrailingBelow33(char* start, char* end) {
   std::fill(kept, end, '\0');
 }
 
-// Position of the first `byte` outside double quotes; npos when there is none.
+// Position of the first `byte` outside double quotes; npos when there is none. One forward walk:
+// the text may hold many quotes.
 std::size_t FindOutsideQuotes(const std::string& text, char byte) {
-  const char delimiters[] = {'"', byte, '\0'};
   bool quoted = false;
-  for (std::size_t i = port::FindDelimiter(text, delimiters); i != std::string::npos;
-       i = port::FindDelimiter(text, delimiters, i + 1)) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '"') {
       quoted = !quoted;
-    } else if (!quoted) {
+    } else if (text[i] == byte && !quoted) {
       return i;
+    } else if (port::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+      ++i;
     }
   }
   return std::string::npos;

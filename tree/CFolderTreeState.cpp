@@ -10,11 +10,13 @@ namespace {
 
 enum class LineRead { Line, TooLong, End };
 
-// Reads one line without its CR LF (or LF). A line longer than the limit is consumed but not kept;
-// a last line without a line end counts as the end.
-LineRead ReadLine(std::istream& stream, std::string& line) {
+// Reads one line without its leading tabs (counted in `tabs`) and its CR LF (or LF). A line longer
+// than the limit without its tabs is consumed but not kept, so that every line written for a node
+// reads back whatever its depth; a last line without a line end counts as the end.
+LineRead ReadLine(std::istream& stream, std::string& line, std::size_t& tabs) {
   using Traits = std::istream::traits_type;
   line.clear();
+  tabs = 0;
   bool overflow = false;
   std::streambuf* buffer = stream.rdbuf();
   for (;;) {
@@ -25,8 +27,9 @@ LineRead ReadLine(std::istream& stream, std::string& line) {
     }
     const char byte = Traits::to_char_type(next);
     if (byte == '\n') break;
-    // One byte beyond the limit is kept: it may be the CR of the line end.
-    if (line.size() <= CFolderTreeState::MaxLineLength) {
+    if (byte == '\t' && line.empty()) {
+      ++tabs;
+    } else if (line.size() <= CFolderTreeState::MaxLineLength) {  // one more: it may be the CR
       line.push_back(byte);
     } else {
       overflow = true;
@@ -54,7 +57,8 @@ bool CFolderTreeState::LoadFile(const std::string& path) {
   clear();
   std::ifstream file(path, std::ios::binary);
   std::string firstLine;
-  if (!file || ReadLine(file, firstLine) != LineRead::Line || firstLine != "{") return false;
+  std::size_t tabs = 0;
+  if (!file || ReadLine(file, firstLine, tabs) != LineRead::Line || tabs != 0 || firstLine != "{") return false;
   Load(file);
   return true;
 }
@@ -77,9 +81,9 @@ void CFolderTreeState::Load(std::istream& stream) {
   std::size_t skippedBlocks = 0;  // open "{" blocks too deep to keep
   std::size_t nodes = 0;
   std::string line;
-  for (LineRead read; (read = ReadLine(stream, line)) != LineRead::End;) {
+  std::size_t tabs = 0;
+  for (LineRead read; (read = ReadLine(stream, line, tabs)) != LineRead::End;) {
     if (read == LineRead::TooLong) continue;
-    line.erase(0, line.find_first_not_of('\t'));
     Level& level = levels.back();
     if (line == "{") {
       if (skippedBlocks > 0 || (level.lastCreated != nullptr && levels.size() >= MaxDepth)) {

@@ -15,7 +15,7 @@ class CFolderTreeState : public std::list<std::unique_ptr<CFolderTreeState>> {
   // skipped), drops lines longer than the line limit and ignores nodes beyond the node limit. Each is
   // far beyond any real folder tree, and keeps a hostile file from exhausting the stack or memory.
   static constexpr std::size_t MaxDepth = 256;
-  static constexpr std::size_t MaxLineLength = 64 * 1024;
+  static constexpr std::size_t MaxLineLength = 64 * 1024;  // not counting the indentation
   static constexpr std::size_t MaxNodes = 100000;
 
   CFolderTreeState() = default;

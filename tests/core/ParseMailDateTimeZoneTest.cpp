@@ -12,23 +12,13 @@ namespace {
 
 class MachineTimeZone : public ::testing::TestWithParam<const char*> {
  protected:
-  void SetUp() override {
-    const char* old = std::getenv("TZ");
-    hadZone = old != nullptr;
-    if (hadZone) oldZone = old;
-    setenv("TZ", GetParam(), 1);
+  void SetUp() override { ChangeZone(GetParam()); }
+  void TearDown() override { ChangeZone(oldZone.empty() ? nullptr : oldZone.c_str()); }
+  static void ChangeZone(const char* zone) {
+    zone ? setenv("TZ", zone, 1) : unsetenv("TZ");
     tzset();
   }
-  void TearDown() override {
-    if (hadZone) {
-      setenv("TZ", oldZone.c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
-    tzset();
-  }
-  bool hadZone = false;
-  std::string oldZone;
+  const std::string oldZone = std::getenv("TZ") ? std::getenv("TZ") : "";
 };
 
 TEST_P(MachineTimeZone, DatesGiveTheirUtcSeconds) {

@@ -1,0 +1,41 @@
+// CFolderTreeState::Load over any file body: bounded depth, and what Save writes of the result reads
+// back to the same tree (compared through a second Save), also through Clone.
+#include <cstdlib>
+#include <sstream>
+
+#include "fuzz/FuzzInput.h"
+#include "tree/CFolderTreeState.h"
+
+namespace {
+
+std::string Saved(const CFolderTreeState& state) {
+  std::ostringstream stream;
+  state.Save(stream, "");
+  return stream.str();
+}
+
+std::size_t Depth(const CFolderTreeState& node) {
+  std::size_t depth = 0;
+  for (const auto& child : node) {
+    const std::size_t below = Depth(*child) + 1;
+    if (below > depth) depth = below;
+  }
+  return depth;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::istringstream input(TakeCodePageAndText(data, size));
+  CFolderTreeState state;
+  state.Load(input);
+  if (Depth(state) > CFolderTreeState::MaxDepth) std::abort();
+
+  const std::string saved = Saved(state);
+  std::istringstream again(saved.substr(saved.find('\n') + 1));  // after the first "{" line
+  CFolderTreeState reloaded;
+  reloaded.Load(again);
+  if (Saved(reloaded) != saved || Saved(*state.Clone()) != saved) std::abort();
+  if (reloaded.GetPreviewText() != state.GetPreviewText()) std::abort();
+  return 0;
+}
