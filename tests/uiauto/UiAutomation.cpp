@@ -177,7 +177,14 @@ bool PickMenuItem(HWND popup, int position) {
       return true;
     }
     PostKey(popup, VK_DOWN);
-    WaitFor([&] { return HighlightedPosition(menu) != highlighted; }, 1000);
+    // A key that has not been handled yet must not be followed by another: the menu would overshoot.
+    // Between two items the menu briefly highlights none, which is no answer yet.
+    if (!WaitFor([&] {
+          const int now = HighlightedPosition(menu);
+          return now >= 0 && now != highlighted;
+        })) {
+      return false;
+    }
   }
   return false;
 }

@@ -1,6 +1,7 @@
 // Menus assembled item by item and shown modally, answered by a user on a helper thread.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,21 +67,31 @@ class TrackTest : public ::testing::Test {
   int TrackAnswered(const std::function<void(HWND popup)>& user) {
     const TestHostWindows& host = UseTestHostWindows();
     SetForegroundWindow(host.MainFrame);
-    // The host's message loop runs between two menus: input left over from the last one is handled.
+    const DWORD thisThread = GetCurrentThreadId();
+    // The host's message loop runs between two menus: input left over from the last one is handled,
+    // and the last popup is gone before the user looks for the next.
+    uiauto::PumpMessagesUntil([&] { return uiauto::FindWindowOf({"#32768", "", thisThread}) == nullptr; });
     uiauto::PumpMessagesFor(20);
     SampleMenu sample;
-    const DWORD thisThread = GetCurrentThreadId();
+    std::atomic<bool> tracking{true};
     uiauto::UserThread answer([&] {
       HWND popup = uiauto::WaitForPopupMenu(thisThread);
       popupShown = popup != nullptr;
-      if (popup == nullptr) return;
-      shownItems.clear();
-      for (const auto& item : uiauto::MenuItemsOf(uiauto::MenuOf(popup))) shownItems.push_back(Describe(item));
-      user(popup);
-      if (!uiauto::WaitUntilGone(popup, 3000)) uiauto::DismissMenu(popup);  // never leave the test hanging
+      if (popup != nullptr) {
+        shownItems.clear();
+        for (const auto& item : uiauto::MenuItemsOf(uiauto::MenuOf(popup))) shownItems.push_back(Describe(item));
+        user(popup);
+        uiauto::WaitUntilGone(popup, 3000);
+      }
+      // Never leave the test hanging: whatever menu is still up once the user is done is dismissed.
+      while (tracking) {
+        if (HWND open = uiauto::FindWindowOf({"#32768", "", thisThread})) uiauto::DismissMenu(open);
+        Sleep(100);
+      }
     });
     CWindow owner(host.MainFrame);
     const int chosen = sample.menu.Track(100, 100, owner);
+    tracking = false;
     answer.Join();
     EXPECT_TRUE(popupShown);
     return chosen;
