@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "sim/ScriptText.h"
+
 namespace {
 
 std::string MailboxText(const SimFolder& mailbox) {
@@ -104,11 +106,11 @@ void CFolderTreePane::ShowUnreadCount(const SimFolder& mailbox) {
   SendMessageA(m_tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
-bool CFolderTreePane::HasItemText(const std::string& text) const {
-  return HasItemText(TreeView_GetRoot(m_tree), text);
+bool CFolderTreePane::HasItemMatching(const std::string& pattern) const {
+  return HasItemMatching(TreeView_GetRoot(m_tree), pattern);
 }
 
-bool CFolderTreePane::HasItemText(HTREEITEM first, const std::string& text) const {
+bool CFolderTreePane::HasItemMatching(HTREEITEM first, const std::string& pattern) const {
   for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(m_tree, item)) {
     char buffer[1024] = "";
     TVITEMA data = {};
@@ -116,8 +118,10 @@ bool CFolderTreePane::HasItemText(HTREEITEM first, const std::string& text) cons
     data.hItem = item;
     data.pszText = buffer;
     data.cchTextMax = sizeof buffer;
-    if (SendMessageA(m_tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data)) && text == buffer) return true;
-    if (HasItemText(TreeView_GetChild(m_tree, item), text)) return true;
+    if (SendMessageA(m_tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data)) && MatchesPattern(buffer, pattern)) {
+      return true;
+    }
+    if (HasItemMatching(TreeView_GetChild(m_tree, item), pattern)) return true;
   }
   return false;
 }

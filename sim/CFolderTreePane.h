@@ -24,14 +24,14 @@ class CFolderTreePane {
   void ShowUnreadCount(const SimFolder& mailbox);
   SimFolder* FolderAt(HTREEITEM item) const;
   SimFolder* FolderAtPoint(POINT screen) const;
-  // True when an item of exactly this text has been inserted.
-  bool HasItemText(const std::string& text) const;
+  // True when an item whose text matches the pattern has been inserted.
+  bool HasItemMatching(const std::string& pattern) const;
 
  private:
   HTREEITEM Insert(HTREEITEM parent, SimFolder& folder);
   HTREEITEM ItemOf(const SimFolder& folder);
   HTREEITEM ChildOf(HTREEITEM parent, const SimFolder& folder) const;
-  bool HasItemText(HTREEITEM first, const std::string& text) const;
+  bool HasItemMatching(HTREEITEM first, const std::string& pattern) const;
 
   HWND m_tree = nullptr;
 };

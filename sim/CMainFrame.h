@@ -59,7 +59,7 @@ class CMainFrame {
   void SetStatusText(const std::string& text);
   std::string StatusText() const;
   bool ExpandFolder(const std::string& folderId, bool expand);
-  bool HasTreeItem(const std::string& text) const { return m_tree.HasItemText(text); }
+  bool HasTreeItem(const std::string& pattern) const { return m_tree.HasItemMatching(pattern); }
 
   // Menus: the menu bar's pop-up at this position, or a context menu; the chosen command is run.
   void ShowMenuBarPopup(int position);

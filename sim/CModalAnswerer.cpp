@@ -89,22 +89,20 @@ void CModalAnswerer::BeginAction(const std::vector<ModalAnswer>& answers, bool n
   m_pending.assign(answers.begin(), answers.end());
   m_noDialog = noDialog;
   m_failure.clear();
+  m_failureLine = 0;
   m_inAction = true;
   m_actionStart = GetTickCount();
 }
 
-std::string CModalAnswerer::EndAction() {
+std::string CModalAnswerer::EndAction(int& failureLine) {
   for (;;) {
     {
       std::lock_guard<std::mutex> hold(m_lock);
       if (!m_answering) {
         m_inAction = false;
-        if (m_failure.empty() && !m_pending.empty()) {
-          const ModalAnswer& missing = m_pending.front();
-          m_failure = "line " + std::to_string(missing.Line) + ": the expected " + missing.Words[0] +
-                      " did not appear";
-        }
+        if (!m_pending.empty()) Fail(m_pending.front().Line, "the expected " + m_pending.front().Words[0] + " did not appear");
         m_pending.clear();
+        failureLine = m_failureLine;
         return m_failure;
       }
     }
@@ -122,8 +120,10 @@ void CModalAnswerer::Watch() {
   }
 }
 
-void CModalAnswerer::Fail(const std::string& failure) {
-  if (m_failure.empty()) m_failure = failure;
+void CModalAnswerer::Fail(int line, const std::string& failure) {
+  if (!m_failure.empty()) return;
+  m_failure = failure;
+  m_failureLine = line;
 }
 
 void CModalAnswerer::WatchOnce() {
@@ -150,9 +150,9 @@ void CModalAnswerer::WatchOnce() {
       m_waitingSince = GetTickCount();
     }
     if (m_noDialog) {
-      Fail("expected no dialog, but " + description + " appeared");
+      Fail(0, "expected no dialog, but " + description + " appeared");
     } else if (GetTickCount() - m_waitingSince > static_cast<DWORD>(m_unansweredTimeout)) {
-      Fail(description + " was left unanswered for " + std::to_string(m_unansweredTimeout / 1000) +
+      Fail(0, description + " was left unanswered for " + std::to_string(m_unansweredTimeout / 1000) +
            " s");
     }
     return;
@@ -168,7 +168,7 @@ void CModalAnswerer::WatchOnce() {
     m_pending.pop_front();
     m_answered = window;
   } else {
-    Fail("line " + std::to_string(answer.Line) + ": " + failure);
+    Fail(answer.Line, failure);
   }
 }
 

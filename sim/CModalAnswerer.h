@@ -25,13 +25,14 @@ class CModalAnswerer {
   void SetUnansweredTimeout(int milliseconds) { m_unansweredTimeout = milliseconds; }
   // The answers for the action that runs next; with `noDialog` any modal window fails at once.
   void BeginAction(const std::vector<ModalAnswer>& answers, bool noDialog);
-  // After the action returned: empty when every answer was given, else what went wrong.
-  std::string EndAction();
+  // After the action returned: empty when every answer was given, else what went wrong and the
+  // script line it concerns (0 for the action's own line).
+  std::string EndAction(int& failureLine);
 
  private:
   void Watch();
   void WatchOnce();
-  void Fail(const std::string& failure);
+  void Fail(int line, const std::string& failure);
   bool Answer(HWND window, const ModalAnswer& answer, std::string& failure);
   bool AnswerMessageBox(HWND window, const std::vector<std::string>& words, std::string& failure);
   bool AnswerDialog(HWND window, const std::vector<std::string>& words, std::string& failure);
@@ -49,6 +50,7 @@ class CModalAnswerer {
   bool m_inAction = false;
   bool m_answering = false;
   std::string m_failure;
+  int m_failureLine = 0;
   DWORD m_actionStart = 0;
   HWND m_answered = nullptr;  // closing after its answer
   HWND m_waiting = nullptr;   // shown without an answer since m_waitingSince

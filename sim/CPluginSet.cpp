@@ -1,5 +1,6 @@
 #include "sim/CPluginSet.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "sim/Transcript.h"
@@ -14,15 +15,20 @@ Function EntryPoint(HMODULE module, const char* name) {
 }  // namespace
 
 void CPluginSet::LoadAll(const std::string& pluginFolder) {
+  std::vector<std::string> fileNames;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((pluginFolder + "*.dll").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) {
-    Say("plug-ins: none in %s", pluginFolder.c_str());
-    return;
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      fileNames.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
   }
-  do {
+  if (fileNames.empty()) Say("plug-ins: none in %s", pluginFolder.c_str());
+  std::sort(fileNames.begin(), fileNames.end());  // the same order on every run
+  for (const std::string& fileName : fileNames) {
     SimPlugin plugin;
-    plugin.FileName = found.cFileName;
+    plugin.FileName = fileName;
     plugin.Module = LoadLibraryA((pluginFolder + plugin.FileName).c_str());
     if (plugin.Module == nullptr) {
       Say("plug-in %s: refused to load (error %lu)", plugin.FileName.c_str(), GetLastError());
@@ -44,8 +50,7 @@ void CPluginSet::LoadAll(const std::string& pluginFolder) {
     Say("plug-in %s: loaded: \"%s\" version \"%s\" by \"%s\": \"%s\"", plugin.FileName.c_str(), plugin.Info.Name,
         plugin.Info.Version, plugin.Info.Vendor, plugin.Info.Description);
     m_plugins.push_back(plugin);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  }
 }
 
 void CPluginSet::UnloadAll() {

@@ -56,6 +56,8 @@ CScriptRunner::Action CScriptRunner::FindAction(const std::string& name) {
 
 bool CScriptRunner::Load(const std::string& path, const std::string& dataFolder, std::string& error) {
   std::vector<std::string> lines;
+  // $DATA stands for the data folder without its final "\", so that "$DATA\Plugins" reads naturally.
+  const std::string dataVariable = dataFolder.substr(0, dataFolder.size() - 1);
   if (!ReadLines(path, lines)) {
     error = "cannot read the script " + path;
     return false;
@@ -64,7 +66,7 @@ bool CScriptRunner::Load(const std::string& path, const std::string& dataFolder,
     const int line = static_cast<int>(i + 1);
     std::vector<std::string> words;
     std::string wordError;
-    if (!SplitScriptWords(lines[i], dataFolder, words, wordError)) {
+    if (!SplitScriptWords(lines[i], dataVariable, words, wordError)) {
       error = path + " line " + std::to_string(line) + ": " + wordError;
       return false;
     }
@@ -118,11 +120,12 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
   }
   if (m_answerer) m_answerer->BeginAction(step.Answers, step.NoDialog);
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
-  const std::string answerFailure = m_answerer ? m_answerer->EndAction() : std::string();
+  int answerLine = 0;
+  const std::string answerFailure = m_answerer ? m_answerer->EndAction(answerLine) : std::string();
   if (!failure.empty()) {
     Fail(step.Line, failure);
   } else if (!answerFailure.empty()) {
-    Fail(step.Line, answerFailure);
+    Fail(answerLine ? answerLine : step.Line, answerFailure);
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-bool SplitScriptWords(const std::string& line, const std::string& dataFolder, std::vector<std::string>& words,
+bool SplitScriptWords(const std::string& line, const std::string& dataVariable, std::vector<std::string>& words,
                       std::string& error) {
   words.clear();
   size_t at = 0;
@@ -26,7 +26,7 @@ bool SplitScriptWords(const std::string& line, const std::string& dataFolder, st
       at = end == std::string::npos ? line.size() : end;
     }
     for (size_t variable = word.find("$DATA"); variable != std::string::npos; variable = word.find("$DATA")) {
-      word.replace(variable, 5, dataFolder);
+      word.replace(variable, 5, dataVariable);
     }
     words.push_back(word);
   }

@@ -4,9 +4,9 @@
 #include <vector>
 
 // Splits a line into words at blanks; "double quotes" make one word of what they enclose (taken
-// as it stands: backslashes are ordinary characters). `$DATA` in a word becomes the data folder.
+// as it stands: backslashes are ordinary characters). `$DATA` in a word becomes `dataVariable`.
 // False, with a message, for an unterminated quote.
-bool SplitScriptWords(const std::string& line, const std::string& dataFolder, std::vector<std::string>& words,
+bool SplitScriptWords(const std::string& line, const std::string& dataVariable, std::vector<std::string>& words,
                       std::string& error);
 // A pattern matches the whole text; "*" stands for any run of bytes, "?" for one byte.
 bool MatchesPattern(const std::string& text, const std::string& pattern);
