@@ -8,6 +8,7 @@
 
 #include "sim/FileTree.h"
 #include "sim/FolderIndex.h"
+#include "sim/RenameFolderDialog.h"
 
 namespace {
 
@@ -98,8 +99,11 @@ std::string CMailStore::ReadMailText(const SimFolder& folder, const SimMail& mai
   std::string text;
   FILE* file = std::fopen((m_dataFolder + folder.Id + FolderMailFileName).c_str(), "rb");
   if (file == nullptr) return text;
-  if (std::fseek(file, static_cast<long>(mail.Offset), SEEK_SET) == 0) {
-    text.resize(mail.Size);
+  // The index may promise more than the mail file holds: read only what is there.
+  const long fileSize = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+  if (fileSize >= 0 && mail.Offset < static_cast<unsigned long>(fileSize) &&
+      std::fseek(file, static_cast<long>(mail.Offset), SEEK_SET) == 0) {
+    text.resize(std::min<unsigned long>(mail.Size, static_cast<unsigned long>(fileSize) - mail.Offset));
     text.resize(std::fread(&text[0], 1, text.size(), file));
   }
   std::fclose(file);
@@ -157,10 +161,7 @@ bool CMailStore::RemoveFolder(const std::string& folderId) {
 
 bool CMailStore::RenameFolder(const std::string& folderId, const std::string& newName) {
   const SimFolder* folder = FindFolder(folderId);
-  if (folder == nullptr || folder->Parent == nullptr || newName.empty() ||
-      newName.find_first_of("\\/:*?\"<>|") != std::string::npos) {
-    return false;
-  }
+  if (folder == nullptr || folder->Parent == nullptr || !IsValidFolderName(newName)) return false;
   SaveChangedIndexes();
   const std::string target = m_dataFolder + folder->Parent->Id + newName;
   const bool renamed = MoveFileA(WithoutTrailingSeparator(m_dataFolder + folderId).c_str(), target.c_str()) != 0;

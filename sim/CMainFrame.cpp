@@ -6,6 +6,7 @@
 
 #include "sim/FolderIndex.h"
 #include "sim/MailText.h"
+#include "sim/RenameFolderDialog.h"
 #include "sim/Transcript.h"
 
 namespace {
@@ -165,7 +166,7 @@ HMENU CMainFrame::MakeMenuBar() {
   AppendMenuA(tools, MF_STRING, IdAboutPlugins, "&Plug-ins...");
   AppendMenuA(faults, MF_STRING, IdRenumber, "&Renumber the mails of this folder");
   AppendMenuA(faults, MF_STRING, IdRemoveFolder, "Re&move this folder");
-  AppendMenuA(faults, MF_STRING, IdRenameFolder, "Re&name this folder");
+  AppendMenuA(faults, MF_STRING, IdRenameFolder, "Re&name this folder...");
   AppendMenuA(faults, MF_STRING | (m_askBeforeSelect ? MF_CHECKED : 0), IdAskBeforeSelect,
               "&Ask before selecting a mail");
   AppendMenuA(help, MF_STRING, IdAbout, "&About Tovik");
@@ -191,7 +192,7 @@ HMENU CMainFrame::MakeContextMenu(HostMenuType type) {
   HMENU menu = CreatePopupMenu();
   if (type == FolderTreeMenu) {
     AppendMenuA(menu, MF_STRING, IdNewFolder, "&New folder");
-    AppendMenuA(menu, MF_STRING, IdRenameFolder, "Re&name");
+    AppendMenuA(menu, MF_STRING, IdRenameFolder, "Re&name...");
   } else {
     AppendMenuA(menu, MF_STRING, IdReply, "&Reply");
     AppendMenuA(menu, MF_STRING, IdForward, "&Forward");
@@ -255,9 +256,13 @@ void CMainFrame::OnCommand(int commandId) {
     case IdAboutPlugins: ShowAboutPlugins(); break;
     case IdRenumber: RenumberFolder(CurrentFolderId()); break;
     case IdRemoveFolder: RemoveFolder(CurrentFolderId()); break;
-    case IdRenameFolder:
-      if (m_currentFolder) RenameFolder(CurrentFolderId(), m_currentFolder->Name + "-renamed");
+    case IdRenameFolder: {
+      std::string newName;
+      if (m_currentFolder && m_currentFolder->Parent && AskNewFolderName(m_frame, m_currentFolder->Name, newName)) {
+        RenameFolder(CurrentFolderId(), newName);
+      }
       break;
+    }
     case IdAskBeforeSelect: SetAskBeforeSelect(!m_askBeforeSelect); break;
     case IdAbout: MessageBoxA(m_frame, "Tovik (simulated host mail client)", "About Tovik", MB_OK); break;
     case IdMarkAllRead:
@@ -612,8 +617,15 @@ bool CMainFrame::RemoveFolder(const std::string& folderId) {
 }
 
 bool CMainFrame::RenameFolder(const std::string& folderId, const std::string& newName) {
-  const std::string currentId = CurrentFolderId(), mailboxId = CurrentMailboxId();
+  std::string currentId = CurrentFolderId();
+  const std::string mailboxId = CurrentMailboxId();
+  const SimFolder* folder = m_store.FindFolder(folderId);
+  const std::string newId = folder && folder->Parent ? folder->Parent->Id + newName + "\\" : std::string();
   const bool renamed = m_store.RenameFolder(folderId, newName);
+  // The current folder keeps being current under its new id when it moved with the renamed one.
+  if (renamed && currentId.compare(0, folderId.size(), folderId) == 0) {
+    currentId = newId + currentId.substr(folderId.size());
+  }
   Say("fault: folder %s %s \"%s\"", folderId.c_str(), renamed ? "renamed to" : "could not be renamed to",
       newName.c_str());
   ShowStoreAgain(currentId, mailboxId);

@@ -138,8 +138,9 @@ void CModalAnswerer::WatchOnce() {
   }
   if (window == nullptr || window == m_answered) {
     if (window == nullptr) m_answered = nullptr;
-    return;
+    return;  // an answered window may take a moment to close
   }
+  m_answered = nullptr;  // another window is on top; one answered before may need a new answer
   if (!m_failure.empty() || !m_inAction) {
     Dismiss(window);  // nothing may stay open once the script has failed or between actions
     return;

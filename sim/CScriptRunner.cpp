@@ -85,7 +85,7 @@ bool CScriptRunner::Load(const std::string& path, const std::string& dataFolder,
       error = path + " line " + std::to_string(line) + ": unknown action \"" + words[0] + "\"";
       return false;
     } else {
-      m_steps.push_back(ScriptStep{line, words, {}, false});
+      m_steps.push_back(ScriptStep{line, lines[i], words, {}, false});
     }
   }
   return true;
@@ -113,7 +113,7 @@ void CScriptRunner::RunNextStep() {
 }
 
 void CScriptRunner::RunStep(const ScriptStep& step) {
-  Say("> %s", Joined(step.Words).c_str());
+  Say("> %s", step.Text.c_str());
   if (!m_host.IsOpen() && step.Words[0] != "expect" && step.Words[0] != "echo") {
     Fail(step.Line, "the host is closed");
     return;

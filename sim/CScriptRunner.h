@@ -11,6 +11,7 @@ class CMainFrame;
 
 struct ScriptStep {
   int Line = 0;
+  std::string Text;  // as written
   std::vector<std::string> Words;
   std::vector<ModalAnswer> Answers;
   bool NoDialog = false;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <fstream>
 
 #include <windows.h>
 
@@ -41,8 +41,7 @@ std::vector<std::string> SplitFields(const std::string& line) {
   return fields;
 }
 
-std::string WithoutLineEnd(const char* text) {
-  std::string line = text;
+std::string WithoutLineEnd(std::string line) {
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
   return line;
 }
@@ -72,26 +71,19 @@ bool ParseIndexLine(const std::string& line, SimMail& mail) {
 }
 
 bool ReadFolderIndex(const std::string& path, SimFolder& folder) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  std::vector<char> buffer(64 * 1024);
-  bool valid = std::fgets(buffer.data(), static_cast<int>(buffer.size()), file) != nullptr &&
-               std::strncmp(buffer.data(), "2.", 2) == 0;
-  if (valid) {
-    const std::vector<std::string> header = SplitFields(WithoutLineEnd(buffer.data()));
-    unsigned next = 1;
-    if (header.size() > 1 && ParseHex(header[1], next)) folder.NextNumber = next;
-    SimMail mail;
-    // Entries longer than the buffer are not the host's own; they are skipped with their rest.
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), file)) {
-      if (ParseIndexLine(WithoutLineEnd(buffer.data()), mail)) {
-        folder.Mails.push_back(mail);
-        if (mail.Number >= folder.NextNumber) folder.NextNumber = mail.Number + 1;
-      }
-    }
+  std::ifstream file(path, std::ios::binary);
+  std::string line;
+  if (!std::getline(file, line) || line.compare(0, 2, "2.") != 0) return false;
+  const std::vector<std::string> header = SplitFields(WithoutLineEnd(line));
+  unsigned next = 1;
+  if (header.size() > 1 && ParseHex(header[1], next)) folder.NextNumber = next;
+  SimMail mail;
+  while (std::getline(file, line)) {
+    if (!ParseIndexLine(WithoutLineEnd(line), mail)) continue;  // not an entry the host wrote
+    folder.Mails.push_back(mail);
+    if (mail.Number >= folder.NextNumber) folder.NextNumber = mail.Number + 1;
   }
-  std::fclose(file);
-  return valid;
+  return true;
 }
 
 bool WriteFolderIndex(const std::string& path, const SimFolder& folder) {
