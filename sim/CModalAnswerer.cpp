@@ -152,7 +152,7 @@ void CModalAnswerer::WatchOnce() {
     }
     if (m_noDialog) {
       Fail(0, "expected no dialog, but " + description + " appeared");
-    } else if (GetTickCount() - m_waitingSince > static_cast<DWORD>(m_unansweredTimeout)) {
+    } else if (GetTickCount() - m_waitingSince > static_cast<DWORD>(m_unansweredTimeout.load())) {
       Fail(0, description + " was left unanswered for " + std::to_string(m_unansweredTimeout / 1000) +
            " s");
     }

@@ -43,7 +43,7 @@ class CModalAnswerer {
 
   HWND m_frame;
   std::string m_shotFolder;
-  int m_unansweredTimeout = 5000;
+  std::atomic<int> m_unansweredTimeout{5000};
   std::mutex m_lock;
   std::deque<ModalAnswer> m_pending;
   bool m_noDialog = false;

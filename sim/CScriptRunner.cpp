@@ -99,10 +99,7 @@ void CScriptRunner::Start() {
 
 void CScriptRunner::RunNextStep() {
   if (m_failed || m_next >= m_steps.size()) {
-    if (m_host.IsOpen()) {
-      Say(m_failed ? "script: stopped, closing the host" : "script: end, closing the host");
-      m_host.Close();
-    }
+    if (m_host.IsOpen()) CloseHost();
     return;
   }
   RunStep(m_steps[m_next++]);
@@ -110,6 +107,16 @@ void CScriptRunner::RunNextStep() {
   if (m_host.IsOpen()) {
     m_host.PostScriptStep();
   }
+}
+
+void CScriptRunner::CloseHost() {
+  Say(m_failed ? "script: stopped, closing the host" : "script: end, closing the host");
+  // Windows that plug-ins show while the host closes are as unexpected as any other.
+  m_answerer->BeginAction({}, false);
+  m_host.Close();
+  int line = 0;
+  const std::string failure = m_answerer->EndAction(line);
+  if (!failure.empty()) Fail(line ? line : m_steps.empty() ? 0 : m_steps.back().Line, failure);
 }
 
 void CScriptRunner::RunStep(const ScriptStep& step) {

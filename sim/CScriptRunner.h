@@ -34,6 +34,7 @@ class CScriptRunner {
   static Action FindAction(const std::string& name);
 
   void RunNextStep();
+  void CloseHost();
   void RunStep(const ScriptStep& step);
   void Fail(int line, const std::string& failure);
 
