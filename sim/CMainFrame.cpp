@@ -127,7 +127,8 @@ bool CMainFrame::CreateWindows() {
   m_tree.Attach(MakeChild(WC_TREEVIEWA, m_treePane,
                           WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS, nullptr,
                           1000));
-  m_list = MakeChild(WC_LISTVIEWA, m_mailPane, WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, nullptr, 1001);
+  m_list = MakeChild(WC_LISTVIEWA, m_mailPane, WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, nullptr,
+                     1001);
   m_view = MakeChild(ViewClass, m_mailPane, WS_BORDER, this);
   ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT);
   static const struct {

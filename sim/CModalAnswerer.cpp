@@ -100,7 +100,9 @@ std::string CModalAnswerer::EndAction(int& failureLine) {
       std::lock_guard<std::mutex> hold(m_lock);
       if (!m_answering) {
         m_inAction = false;
-        if (!m_pending.empty()) Fail(m_pending.front().Line, "the expected " + m_pending.front().Words[0] + " did not appear");
+        if (!m_pending.empty()) {
+          Fail(m_pending.front().Line, "the expected " + m_pending.front().Words[0] + " did not appear");
+        }
         m_pending.clear();
         failureLine = m_failureLine;
         return m_failure;

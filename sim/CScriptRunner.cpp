@@ -359,8 +359,8 @@ std::string CScriptRunner::ExpectFile(const std::vector<std::string>& words) {
   for (const std::string& line : lines) {
     if (next < words.size() && MatchesPattern(line, words[next])) ++next;
   }
-  return next == words.size() ? std::string()
-                              : "the file " + words[2] + " has no line \"" + words[next] + "\" after the lines before it";
+  if (next == words.size()) return std::string();
+  return "the file " + words[2] + " has no line \"" + words[next] + "\" after the lines before it";
 }
 
 std::string CScriptRunner::Screenshot(const std::vector<std::string>& words) {

@@ -62,9 +62,11 @@ std::string FormatMailDate(unsigned utcSeconds, int zoneMinutes) {
   static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  // The runtime cannot show times before 1970; such a local reading is shown in UTC instead.
+  if (static_cast<long long>(utcSeconds) + zoneMinutes * 60LL < 0) zoneMinutes = 0;
   const time_t local = static_cast<time_t>(utcSeconds) + zoneMinutes * 60;
   struct tm parts;
-  gmtime_s(&parts, &local);
+  if (gmtime_s(&parts, &local) != 0) return std::string();
   const int offset = zoneMinutes < 0 ? -zoneMinutes : zoneMinutes;
   char text[64];
   std::snprintf(text, sizeof text, "%s, %02d %s %04d %02d:%02d:%02d %c%02d%02d", days[parts.tm_wday], parts.tm_mday,

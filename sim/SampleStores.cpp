@@ -40,7 +40,8 @@ const char* const JapaneseSubjects[] = {
 const char* const EnglishSubjects[] = {
     "Meeting notes", "Quarterly report draft", "Lunch on Friday?", "Re: Build failure on the release branch",
     "Invoice #4711", "Photos from the trip", "Weekly status", "Re: Re: Question about the API",
-    "Server maintenance tonight", "Welcome to the list", "[announce] Version 3.1 released", "Patch: fix off-by-one in parser",
+    "Server maintenance tonight", "Welcome to the list", "[announce] Version 3.1 released",
+    "Patch: fix off-by-one in parser",
 };
 
 const char* const BodyLines[] = {

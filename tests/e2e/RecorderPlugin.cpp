@@ -90,7 +90,8 @@ extern "C" int WINAPI TVC_OnMenuInit(HWND, HMENU menu, int menuType) {
   char text[32];
   std::snprintf(text, sizeof text, "Recorder command %d", menuType);
   if (CommandIds[menuType] == 0) {
-    CommandIds[menuType] = HostFunction<TVA_RegisterCommand_t>("TVA_RegisterCommand")(text, menuType, Commands[menuType]);
+    auto registerCommand = HostFunction<TVA_RegisterCommand_t>("TVA_RegisterCommand");
+    CommandIds[menuType] = registerCommand(text, menuType, Commands[menuType]);
   }
   if (menuType == 0) {
     AppendMenuA(GetSubMenu(menu, 4), MF_SEPARATOR, 0, nullptr);
