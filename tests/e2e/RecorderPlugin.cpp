@@ -109,7 +109,10 @@ extern "C" int WINAPI TVC_OnOpenMail(LPCSTR mailId) {
 }
 
 extern "C" int WINAPI TVC_OnKeyDispatch(HWND, int keyCode, int shiftCode) {
-  Record("OnKeyDispatch %d %d", keyCode, shiftCode);
+  // Plug-ins take keys only while the host's main window is the active one.
+  HWND frame = nullptr;
+  HostFunction<TVA_GetWindowHandles_t>("TVA_GetWindowHandles")(&frame, nullptr, nullptr, nullptr);
+  Record("OnKeyDispatch %d %d%s", keyCode, shiftCode, GetActiveWindow() == frame ? " active" : "");
   return keyCode == 'R' ? 1 : 0;
 }
 
