@@ -84,6 +84,21 @@ POINT CenterOf(HWND window) {
   return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
+void AddMailListColumns(HWND list) {
+  static const struct {
+    const char* Title;
+    int Width;
+  } columns[] = {{"Subject", 300}, {"From", 220}, {"Date", 190}};
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+  for (int i = 0; i < 3; ++i) {
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<char*>(columns[i].Title);
+    column.cx = columns[i].Width;
+    SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
 }  // namespace
 
 CMainFrame& TheHost() {
@@ -130,18 +145,7 @@ bool CMainFrame::CreateWindows() {
   m_list = MakeChild(WC_LISTVIEWA, m_mailPane, WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, nullptr,
                      1001);
   m_view = MakeChild(ViewClass, m_mailPane, WS_BORDER, this);
-  ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT);
-  static const struct {
-    const char* Title;
-    int Width;
-  } columns[] = {{"Subject", 300}, {"From", 220}, {"Date", 190}};
-  for (int i = 0; i < 3; ++i) {
-    LVCOLUMNA column = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(columns[i].Title);
-    column.cx = columns[i].Width;
-    SendMessageA(m_list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-  }
+  AddMailListColumns(m_list);
   SetWindowSubclass(m_list, ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   Layout(m_frame);
   return m_status && m_frameChild && m_tree.Handle() && m_list && m_view;
@@ -273,6 +277,9 @@ void CMainFrame::OnCommand(int commandId) {
       }
       break;
     case AnchorCommandId: SetStatusText("Properties: " + CurrentFolderId()); break;
+    case IdNewFolder:
+    case IdReply:
+    case IdForward: SetStatusText("Not available in the simulated host."); break;
     default: break;
   }
 }

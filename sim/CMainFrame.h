@@ -97,7 +97,6 @@ class CMainFrame {
   void ShowStoreAgain(const std::string& folderId, const std::string& mailboxId);
   void ShowAboutPlugins();
   void PaintView(HWND window);
-  SimFolder* CurrentFolder() const { return m_currentFolder; }
 
   CMailStore m_store;
   CPluginSet m_plugins;
