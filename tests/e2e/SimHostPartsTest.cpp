@@ -226,3 +226,24 @@ TEST(MailStore, MailTextIsCutToWhatTheFileHolds) {
   last.Offset = 0xFFFFFFF0u;
   EXPECT_EQ("", store.ReadMailText(sent, last));
 }
+
+TEST(MailStore, IndexFieldsEqualTheHeadersOfEveryMail) {
+  // The plug-in finds a mail again by comparing header values with index fields byte for byte.
+  TemporaryFolder data;
+  ASSERT_TRUE(WriteSampleStore(data.Path(), 3));
+  CMailStore store;
+  ASSERT_TRUE(store.Load(data.Path()));
+  const SimFolder& inbox = *store.FindFolder("Main\\Inbox\\");
+  ASSERT_FALSE(inbox.Mails.empty());
+  bool japanese = false;
+  for (const SimMail& mail : inbox.Mails) {
+    const std::string text = store.ReadMailText(inbox, mail);
+    EXPECT_EQ(mail.Subject, FindHeader(text, "Subject"));
+    EXPECT_EQ(mail.From, FindHeader(text, "From"));
+    EXPECT_EQ(mail.To, FindHeader(text, "To"));
+    EXPECT_EQ(mail.MessageId, FindHeader(text, "Message-Id"));
+    EXPECT_EQ("text/plain; charset=" + mail.CharSet, FindHeader(text, "Content-Type"));
+    japanese = japanese || mail.CharSet == "Shift_JIS";
+  }
+  EXPECT_TRUE(japanese) << "the sample holds Japanese mails";
+}
