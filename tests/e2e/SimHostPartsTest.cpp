@@ -47,6 +47,18 @@ class TemporaryFolder {
   std::string m_path;
 };
 
+// A sample store written into a data folder of its own and read back.
+class SampleStore : public ::testing::Test {
+ protected:
+  void Make(unsigned seed) {
+    ASSERT_TRUE(WriteSampleStore(m_data.Path(), seed));
+    ASSERT_TRUE(m_store.Load(m_data.Path()));
+  }
+
+  TemporaryFolder m_data;
+  CMailStore m_store;
+};
+
 const char* const YoteiHyo = "\x97\x5c\x92\xe8\x95\x5c";  // a subject whose second bytes include "\"
 
 }  // namespace
@@ -190,16 +202,13 @@ TEST(MailStore, SampleIsDeterministicAndFindsFoldersAndMailsById) {
   }
 }
 
-TEST(MailStore, RenumberingMakesOldIdsStaleAndKeepsMessageIds) {
-  TemporaryFolder data;
-  ASSERT_TRUE(WriteSampleStore(data.Path(), 1));
-  CMailStore store;
-  ASSERT_TRUE(store.Load(data.Path()));
-  SimFolder& inbox = *store.FindFolder("Main\\Inbox\\");
+TEST_F(SampleStore, RenumberingMakesOldIdsStaleAndKeepsMessageIds) {
+  Make(1);
+  SimFolder& inbox = *m_store.FindFolder("Main\\Inbox\\");
   const SimFolder before = {inbox.Id, inbox.Name, nullptr, {}, inbox.Mails, inbox.NextNumber, false};
-  ASSERT_TRUE(store.Renumber(inbox));
+  ASSERT_TRUE(m_store.Renumber(inbox));
   CMailStore reread;
-  ASSERT_TRUE(reread.Load(data.Path()));
+  ASSERT_TRUE(reread.Load(m_data.Path()));
   const SimFolder& after = *reread.FindFolder("Main\\Inbox\\");
   ASSERT_EQ(before.Mails.size(), after.Mails.size());
   for (size_t i = 0; i < after.Mails.size(); ++i) {
@@ -212,11 +221,9 @@ TEST(MailStore, RenumberingMakesOldIdsStaleAndKeepsMessageIds) {
   EXPECT_EQ(before.NextNumber + before.Mails.size(), after.NextNumber);
 }
 
-TEST(MailStore, MailTextIsCutToWhatTheFileHolds) {
-  TemporaryFolder data;
-  ASSERT_TRUE(WriteSampleStore(data.Path(), 1));
-  CMailStore store;
-  ASSERT_TRUE(store.Load(data.Path()));
+TEST_F(SampleStore, MailTextIsCutToWhatTheFileHolds) {
+  Make(1);
+  CMailStore& store = m_store;
   const SimFolder& sent = *store.FindFolder("Main\\Sent\\");
   SimMail last = sent.Mails.back();
   EXPECT_EQ(last.Size, store.ReadMailText(sent, last).size());
@@ -227,12 +234,10 @@ TEST(MailStore, MailTextIsCutToWhatTheFileHolds) {
   EXPECT_EQ("", store.ReadMailText(sent, last));
 }
 
-TEST(MailStore, IndexFieldsEqualTheHeadersOfEveryMail) {
+TEST_F(SampleStore, IndexFieldsEqualTheHeadersOfEveryMail) {
   // The plug-in finds a mail again by comparing header values with index fields byte for byte.
-  TemporaryFolder data;
-  ASSERT_TRUE(WriteSampleStore(data.Path(), 3));
-  CMailStore store;
-  ASSERT_TRUE(store.Load(data.Path()));
+  Make(3);
+  CMailStore& store = m_store;
   const SimFolder& inbox = *store.FindFolder("Main\\Inbox\\");
   ASSERT_FALSE(inbox.Mails.empty());
   bool japanese = false;
