@@ -64,14 +64,29 @@ bool CheckMenuItemState(HMENU menu, const std::string& item, const std::string& 
   return holds;
 }
 
-// Moves the highlight down to the item, as the arrow keys of a user would.
-bool HighlightItem(HWND window, HMENU menu, int position) {
-  for (int step = 0, steps = 2 * GetMenuItemCount(menu) + 2; step <= steps; ++step) {
-    if (GetMenuState(menu, position, MF_BYPOSITION) & MF_HILITE) return true;
-    PostKey(window, VK_DOWN);
-    Sleep(30);
+int HighlightedItem(HMENU menu) {
+  for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+    if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) return i;
   }
-  return false;
+  return -1;
+}
+
+// Moves the highlight down to the item, as the arrow keys of a user would. Each key is awaited
+// before the next goes: keys still queued when Enter follows would move the highlight away.
+bool HighlightItem(HWND window, HMENU menu, int position) {
+  int highlighted = HighlightedItem(menu);
+  for (int step = 0, steps = 2 * GetMenuItemCount(menu) + 2; highlighted != position; ++step) {
+    if (step > steps) return false;
+    PostKey(window, VK_DOWN);
+    int moved = highlighted;
+    for (int waited = 0; moved == highlighted && waited < 2000; waited += 10) {
+      Sleep(10);
+      moved = HighlightedItem(menu);
+    }
+    if (moved == highlighted) return false;
+    highlighted = moved;
+  }
+  return true;
 }
 
 }  // namespace
