@@ -95,6 +95,17 @@ bool CFolderTreePane::Expand(const SimFolder& folder, bool expand) {
   return TreeView_Expand(m_tree, item, expand ? TVE_EXPAND : TVE_COLLAPSE);
 }
 
+bool CFolderTreePane::IsExpanded(const SimFolder& folder) const {
+  HTREEITEM item = nullptr;
+  std::vector<const SimFolder*> way;
+  for (const SimFolder* step = &folder; step; step = step->Parent) way.insert(way.begin(), step);
+  for (const SimFolder* step : way) {
+    item = ChildOf(item, *step);
+    if (item == nullptr) return false;
+  }
+  return (TreeView_GetItemState(m_tree, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
 void CFolderTreePane::ShowUnreadCount(const SimFolder& mailbox) {
   HTREEITEM item = ChildOf(nullptr, mailbox);
   if (item == nullptr) return;

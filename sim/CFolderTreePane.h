@@ -22,6 +22,8 @@ class CFolderTreePane {
   bool Select(const SimFolder& folder);
   bool Expand(const SimFolder& folder, bool expand);
   void ShowUnreadCount(const SimFolder& mailbox);
+  // False also for a folder whose item has not been inserted yet.
+  bool IsExpanded(const SimFolder& folder) const;
   SimFolder* FolderAt(HTREEITEM item) const;
   SimFolder* FolderAtPoint(POINT screen) const;
   // True when an item whose text matches the pattern has been inserted.

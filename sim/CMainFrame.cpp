@@ -56,6 +56,10 @@ LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
   return reinterpret_cast<CMainFrame*>(data)->HandleListMessage(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK TreeSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  return reinterpret_cast<CMainFrame*>(data)->HandleTreeMessage(window, message, wParam, lParam);
+}
+
 bool RegisterHostClass(const char* name, HBRUSH background) {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = HostWindowProc;
@@ -147,6 +151,7 @@ bool CMainFrame::CreateWindows() {
   m_view = MakeChild(ViewClass, m_mailPane, WS_BORDER, this);
   AddMailListColumns(m_list);
   SetWindowSubclass(m_list, ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(m_tree.Handle(), TreeSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   Layout(m_frame);
   return m_status && m_frameChild && m_tree.Handle() && m_list && m_view;
 }
@@ -369,6 +374,14 @@ LRESULT CMainFrame::HandleListMessage(HWND window, UINT message, WPARAM wParam, 
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
+LRESULT CMainFrame::HandleTreeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  // Collapsing the branch of the selected folder selects the collapsed folder; the tree control
+  // does not always say so, but the current folder follows the selection all the same.
+  if (message == TVM_EXPAND) OnFolderSelected(m_tree.FolderAt(TreeView_GetSelection(window)));
+  return result;
+}
+
 void CMainFrame::Layout(HWND window) {
   RECT area;
   GetClientRect(window, &area);
@@ -583,6 +596,11 @@ std::string CMainFrame::StatusText() const {
   char text[1024] = "";
   GetWindowTextA(m_status, text, sizeof text);
   return text;
+}
+
+bool CMainFrame::IsFolderExpanded(const std::string& folderId) const {
+  const SimFolder* folder = m_store.FindFolder(folderId);
+  return folder != nullptr && m_tree.IsExpanded(*folder);
 }
 
 bool CMainFrame::ExpandFolder(const std::string& folderId, bool expand) {

@@ -60,6 +60,7 @@ class CMainFrame {
   std::string StatusText() const;
   bool ExpandFolder(const std::string& folderId, bool expand);
   bool HasTreeItem(const std::string& pattern) const { return m_tree.HasItemMatching(pattern); }
+  bool IsFolderExpanded(const std::string& folderId) const;
 
   // Menus: the menu bar's pop-up at this position, or a context menu; the chosen command is run.
   void ShowMenuBarPopup(int position);
@@ -75,6 +76,7 @@ class CMainFrame {
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleTreeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   bool CreateWindows();

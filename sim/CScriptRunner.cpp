@@ -156,12 +156,14 @@ std::string CScriptRunner::MailIdOf(const std::string& word) const {
 
 std::string CScriptRunner::SelectFolder(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-folder <folder id>";
+  SetFocus(m_host.Tree());  // as a click on the folder would
   return m_host.SelectFolder(words[1]) ? std::string() : "the folder \"" + words[1] + "\" could not be selected";
 }
 
 std::string CScriptRunner::SelectMail(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-mail <mail id | #n>";
   const std::string mailId = MailIdOf(words[1]);
+  SetFocus(m_host.List());  // as a click on the mail would
   return m_host.SelectMail(mailId) ? std::string() : "the mail \"" + words[1] + "\" could not be selected";
 }
 
@@ -172,6 +174,7 @@ std::string CScriptRunner::SelectMails(const std::vector<std::string>& words) {
     if (position < 0) return "no mail \"" + words[i] + "\" in the current folder";
     positions.push_back(position);
   }
+  SetFocus(m_host.List());
   return m_host.SelectMails(positions) ? std::string() : "usage: select-mails <mail id | #n>...";
 }
 
@@ -299,6 +302,18 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
     const bool wanted = what == "tree-item";
     if (m_host.HasTreeItem(value) == wanted) return std::string();
     return "the folder tree " + std::string(wanted ? "has no" : "has an") + " item \"" + value + "\"";
+  }
+  if ((what == "expanded" || what == "collapsed") && words.size() == 3) {
+    if (m_host.IsFolderExpanded(value) == (what == "expanded")) return std::string();
+    return "the folder \"" + value + "\" is not " + what + " in the tree";
+  }
+  if (what == "focus" && words.size() == 3) {
+    HWND focus = GetFocus();
+    const std::string actual = focus == m_host.Tree()   ? "tree"
+                               : focus == m_host.List() ? "list"
+                               : focus == m_host.View() ? "view"
+                                                        : "other";
+    return actual == value ? std::string() : Mismatch("the keyboard focus", actual, value);
   }
   if (what == "status" && words.size() == 3) {
     const std::string actual = m_host.StatusText();
