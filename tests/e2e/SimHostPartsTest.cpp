@@ -73,7 +73,8 @@ TEST(ScriptPattern, MatchesWholeTextWithStarAndQuestionMark) {
                {"a", "", false},        {"abcabd", "*abd", true},   {"ab", "a*b*c", false}, {"a*c", "a\\*c", false},
                {"Main (12)", "Main (*)", true}, {"Main", "Main (*)", false}};
   for (const auto& c : cases) {
-    EXPECT_EQ(c.Matches, MatchesPattern(c.Text, c.Pattern)) << "text \"" << c.Text << "\", pattern \"" << c.Pattern << "\"";
+    EXPECT_EQ(c.Matches, MatchesPattern(c.Text, c.Pattern))
+        << "text \"" << c.Text << "\", pattern \"" << c.Pattern << "\"";
   }
 }
 
