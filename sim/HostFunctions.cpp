@@ -1,0 +1,126 @@
+// The host functions that plug-ins look up by name in the host's executable (exported by the .def
+// that the build writes from shell/HostFunctionList.h).
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "shell/HostFunctionList.h"
+#include "sim/CMainFrame.h"
+#include "sim/MailText.h"
+
+namespace {
+
+// Texts handed out stay valid until the same function is called again, as the host promises.
+LPCSTR Keep(std::string& kept, const std::string& text) {
+  kept = text;
+  return kept.c_str();
+}
+
+std::string TextOf(LPCSTR text) { return text ? std::string(text) : std::string(); }
+
+// Copies as much as fits, always ending with a zero byte; returns the bytes copied.
+int CopyOut(const std::string& text, LPSTR buffer, int size) {
+  if (buffer == nullptr || size <= 0) return 0;
+  const int length = static_cast<int>(text.size() < static_cast<size_t>(size) ? text.size() : size - 1);
+  std::memcpy(buffer, text.data(), length);
+  buffer[length] = '\0';
+  return length;
+}
+
+const SimMail* FindMail(LPCSTR mailId, SimFolder** folderOut = nullptr) {
+  SimFolder* folder = nullptr;
+  size_t position = 0;
+  if (!TheHost().Store().FindMail(TextOf(mailId), folder, position)) return nullptr;
+  if (folderOut) *folderOut = folder;
+  return &folder->Mails[position];
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI TVA_GetWindowHandles(HWND* mainFrame, HWND* folderTree, HWND* mailList,
+                                                       HWND* messageView) {
+  CMainFrame& host = TheHost();
+  if (mainFrame) *mainFrame = host.Frame();
+  if (folderTree) *folderTree = host.Tree();
+  if (mailList) *mailList = host.List();
+  if (messageView) *messageView = host.View();
+  return host.IsOpen();
+}
+
+int WINAPI TVA_RegisterCommand(LPCSTR description, int menuType, TovikCommandCallback command) {
+  return TheHost().Commands().Register(TextOf(description), menuType, command);
+}
+
+void WINAPI TVA_RegisterUICallback(int commandId, TovikUpdateCallback update) {
+  TheHost().Commands().SetUpdateCallback(commandId, update);
+}
+
+LPCSTR WINAPI TVA_GetDataFolder(void) {
+  static std::string kept;
+  return Keep(kept, TheHost().Store().DataFolder());
+}
+
+LPCSTR WINAPI TVA_GetCurrentMailBox(void) {
+  static std::string kept;
+  return Keep(kept, TheHost().CurrentMailboxId());
+}
+
+LPCSTR WINAPI TVA_GetCurrentFolder(void) {
+  static std::string kept;
+  return Keep(kept, TheHost().CurrentFolderId());
+}
+
+BOOL WINAPI TVA_SetCurrentFolder(LPCSTR folderId) {
+  return TheHost().SelectFolder(TextOf(folderId));
+}
+
+LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {
+  static std::string kept;
+  const SimFolder* folder = TheHost().Store().FindFolder(TextOf(folderId));
+  return Keep(kept, folder ? CMailStore::DisplayName(*folder) : std::string());
+}
+
+void WINAPI TVA_SetMessageText(HWND, LPCSTR text) { TheHost().SetStatusText(TextOf(text)); }
+
+LPCSTR WINAPI TVA_GetCurrentMail(void) {
+  static std::string kept;
+  return Keep(kept, TheHost().CurrentMailId());
+}
+
+BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) { return TheHost().SelectMail(TextOf(mailId)); }
+
+int WINAPI TVA_GetNextMail(int startIndex, LPSTR buffer, int bufferSize, int selectedOnly) {
+  const int next = TheHost().NextMail(startIndex, selectedOnly != 0);
+  CopyOut(next >= 0 ? TheHost().MailIdAt(next) : std::string(), buffer, bufferSize);
+  return next;
+}
+
+BOOL WINAPI TVA_SetSel(LPCSTR mailId, int select) {
+  return select != 0 && TheHost().AddToSelection(TextOf(mailId));
+}
+
+int WINAPI TVA_GetStatus(LPCSTR mailId) {
+  const SimMail* mail = FindMail(mailId);
+  return mail ? static_cast<int>(mail->Status) : 0;
+}
+
+int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
+  const SimMail* mail = FindMail(mailId);
+  CopyOut(mail ? mail->CharSet : std::string(), buffer, bufferSize);
+  return mail ? CodePageOfCharSet(mail->CharSet) : -1;
+}
+
+int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
+  return CopyOut(TheHost().CurrentMailHeader(TextOf(headerName)), buffer, bufferSize);
+}
+
+// The functions this host offers without doing anything: present for plug-ins that look them up.
+#define SIM_IDLE_HOST_FUNCTION(name) \
+  int WINAPI TVA_##name(void) { return 0; }
+TOVIK_OTHER_HOST_FUNCTIONS(SIM_IDLE_HOST_FUNCTION)
+#undef SIM_IDLE_HOST_FUNCTION
+
+}  // extern "C"

@@ -1,0 +1,76 @@
+#include "sim/MailText.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+bool StartsWithHeaderName(const std::string& text, size_t lineStart, const std::string& name) {
+  return text.size() > lineStart + name.size() && text[lineStart + name.size()] == ':' &&
+         CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.data() + lineStart, static_cast<int>(name.size()),
+                        name.data(), static_cast<int>(name.size())) == CSTR_EQUAL;
+}
+
+size_t LineEnd(const std::string& text, size_t from) {
+  const size_t end = text.find('\n', from);
+  return end == std::string::npos ? text.size() : end;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace
+
+std::string FindHeader(const std::string& mailText, const std::string& name) {
+  if (name.empty()) return std::string();
+  size_t lineStart = 0;
+  while (lineStart < mailText.size()) {
+    const size_t end = LineEnd(mailText, lineStart);
+    if (end == lineStart || (end == lineStart + 1 && mailText[lineStart] == '\r')) break;  // end of headers
+    if (StartsWithHeaderName(mailText, lineStart, name)) {
+      std::string value = Trimmed(mailText.substr(lineStart + name.size() + 1, end - lineStart - name.size() - 1));
+      for (size_t next = end + 1; next < mailText.size() && (mailText[next] == ' ' || mailText[next] == '\t');) {
+        const size_t continuationEnd = LineEnd(mailText, next);
+        value += ' ' + Trimmed(mailText.substr(next, continuationEnd - next));
+        next = continuationEnd + 1;
+      }
+      return value;
+    }
+    lineStart = end + 1;
+  }
+  return std::string();
+}
+
+int CodePageOfCharSet(const std::string& charSet) {
+  static const struct {
+    const char* Name;
+    int CodePage;
+  } known[] = {{"us-ascii", 20127}, {"iso-8859-1", 28591}, {"shift_jis", 932},
+               {"iso-2022-jp", 50220}, {"euc-jp", 51932}, {"utf-8", 65001}};
+  for (const auto& entry : known) {
+    if (lstrcmpiA(entry.Name, charSet.c_str()) == 0) return entry.CodePage;
+  }
+  return -1;
+}
+
+std::string FormatMailDate(unsigned utcSeconds, int zoneMinutes) {
+  static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  // The runtime cannot show times before 1970; such a local reading is shown in UTC instead.
+  if (static_cast<long long>(utcSeconds) + zoneMinutes * 60LL < 0) zoneMinutes = 0;
+  const time_t local = static_cast<time_t>(utcSeconds) + zoneMinutes * 60;
+  struct tm parts;
+  if (gmtime_s(&parts, &local) != 0) return std::string();
+  const int offset = zoneMinutes < 0 ? -zoneMinutes : zoneMinutes;
+  char text[64];
+  std::snprintf(text, sizeof text, "%s, %02d %s %04d %02d:%02d:%02d %c%02d%02d", days[parts.tm_wday], parts.tm_mday,
+                months[parts.tm_mon], parts.tm_year + 1900, parts.tm_hour, parts.tm_min, parts.tm_sec,
+                zoneMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
+  return text;
+}
