@@ -88,6 +88,26 @@ TEST(FavoriteLists, HistoryKeepsNewestFirstWithoutDuplicates) {
   EXPECT_EQ(store.History.GetCount(), 0u);
 }
 
+TEST(FavoriteLists, HistoryNeverHoldsMoreThanTheListsCapacity) {
+  // Every add searches the whole history: a hand-edited "MailHistoryNum" must not make it unbounded.
+  favorites_test::ScratchFolder folder;
+  std::string file = "[Misc]\r\nMailHistoryNum=4294967295\r\n[MailHistory]\r\n";
+  for (int n = 0; n < 400; ++n) {
+    file += "Item" + std::to_string(n) + "_MailID=m" + std::to_string(n) + "\r\nItem" + std::to_string(n) +
+            "_FolderID=f\r\n";
+  }
+  favorites_test::WriteBytes(folder.Path() + "RaZudazoved.ini", file);
+  CFavoriteInfo store;
+  store.Path = folder.Path() + "RaZudazoved.ini";
+  store.Load();
+  EXPECT_EQ(store.MailHistoryNum, 4294967295u) << "the setting itself stays as it was";
+  EXPECT_EQ(store.History.GetMaxCount(), 300u);
+  ASSERT_EQ(store.History.GetCount(), 300u);
+  EXPECT_EQ(store.History.GetItemAt(0)->MailId, "m399") << "the newest entries stay";
+  store.History.SetMaxCount(1000);
+  EXPECT_EQ(store.History.GetMaxCount(), 300u);
+}
+
 TEST(FavoriteLists, RemoveSwapClearAndCopy) {
   CFavoriteItemList<CFolderItem> list;
   for (const char* id : {"a", "b", "c"}) {
