@@ -173,6 +173,24 @@ TEST(FolderTreeItem, SavesAndReadsItsStateInThePluginFolderOnly) {
   escaping.TreeState.push_back(std::make_unique<CFolderTreeState>("Main", 1));
   EXPECT_FALSE(escaping.SaveTreeState());
   EXPECT_FALSE(port::PathExists(folder.Path() + "escaped.tree"));
+
+  // The plug-in folder also holds the settings and the host's other plug-ins: a state file name
+  // taken from a hand-edited settings file never names one of those.
+  for (const char* name : {"RaZudazoved.ini", "Other.dll", "RaZudazoved.0.tree.ini"}) {
+    const std::string path = GetPluginFolder() + "\\" + name;
+    favorites_test::WriteBytes(path, "kept");
+    CFolderTreeItem foreign(3);
+    foreign.DisplayName = "Foreign";
+    foreign.TreeFileName = name;
+    foreign.TreeState.push_back(std::make_unique<CFolderTreeState>("Main", 1));
+    EXPECT_FALSE(foreign.IsValid()) << name;
+    EXPECT_FALSE(foreign.SaveTreeState()) << name;
+    EXPECT_EQ(favorites_test::ReadBytes(path), "kept") << name;
+  }
+  CFolderTreeItem upperCase(4);
+  upperCase.DisplayName = "Upper";
+  upperCase.TreeFileName = "RaZudazoved.1.TREE";
+  EXPECT_TRUE(upperCase.IsValid());
 }
 
 }  // namespace
