@@ -1,13 +1,26 @@
 #include "favorites/CFolderTreeItem.h"
 
+#include "favorites/IniText.h"
 #include "favorites/PlainFileName.h"
 #include "port/FileSystem.h"
 #include "shell/PluginPaths.h"
 
 std::int32_t NextTreeId = 1;
 
+namespace {
+
+// The names the plug-in gives its state files all end in ".tree": a name from a hand-edited settings
+// file must not lead to the settings themselves or to another plug-in's files beside them.
+bool IsTreeFileName(const std::string& name) {
+  const std::string extension = ".tree";
+  return IsPlainFileName(name) && name.size() > extension.size() &&
+         FoldIniName(name.substr(name.size() - extension.size())) == extension;
+}
+
+}  // namespace
+
 bool CFolderTreeItem::IsValid() const {
-  return !DisplayName.empty() && TreeId >= 0 && IsPlainFileName(TreeFileName);
+  return !DisplayName.empty() && TreeId >= 0 && IsTreeFileName(TreeFileName);
 }
 
 std::unique_ptr<CFavoriteItem> CFolderTreeItem::Clone() const {
@@ -27,10 +40,10 @@ bool CFolderTreeItem::IsSameAs(const CFolderTreeItem& other) const {
 std::string CFolderTreeItem::GetTreeFilePath() const { return GetPluginFolder() + "\\" + TreeFileName; }
 
 CFolderTreeState& CFolderTreeItem::GetTreeState() {
-  if (TreeState.empty() && IsPlainFileName(TreeFileName)) TreeState.LoadFile(port::NativePath(GetTreeFilePath()));
+  if (TreeState.empty() && IsTreeFileName(TreeFileName)) TreeState.LoadFile(port::NativePath(GetTreeFilePath()));
   return TreeState;
 }
 
 bool CFolderTreeItem::SaveTreeState() const {
-  return IsPlainFileName(TreeFileName) && TreeState.SaveFile(port::NativePath(GetTreeFilePath()));
+  return IsTreeFileName(TreeFileName) && TreeState.SaveFile(port::NativePath(GetTreeFilePath()));
 }

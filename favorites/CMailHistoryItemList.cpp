@@ -3,6 +3,9 @@
 #include <algorithm>
 
 void CMailHistoryItemList::SetMaxCount(std::uint32_t maxCount) {
+  // No more than any list holds: every add searches the whole history, and a hand-edited setting
+  // could otherwise make it grow without end.
+  maxCount = std::min(maxCount, DefaultMaxCount);
   CFavoriteItemList<CMailItem>::SetMaxCount(maxCount);
   while (GetCount() > maxCount) RemoveNode(GetCount() - 1);
 }

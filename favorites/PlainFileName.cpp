@@ -13,9 +13,11 @@ bool HasControlCharacter(const std::string& name) {
   return false;
 }
 
-// "CON", "nul.txt", "COM1.tree" and their like open devices, not files.
+// "CON", "nul.txt", "COM1.tree" and their like open devices, not files; so do "COM1 .tree" and
+// "nul  .x": the system drops the blanks before the extension.
 bool IsDeviceName(const std::string& name) {
-  const std::string stem = FoldIniName(name.substr(0, port::FindDelimiter(name, ".")));
+  std::string stem = name.substr(0, port::FindDelimiter(name, "."));
+  stem = FoldIniName(stem.substr(0, port::LengthWithoutTrailing(stem, " ")));
   if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
   return stem.size() == 4 && (stem.compare(0, 3, "com") == 0 || stem.compare(0, 3, "lpt") == 0) &&
          stem[3] >= '1' && stem[3] <= '9';

@@ -30,7 +30,7 @@ struct StickyKeeper {
 
 namespace {
 
-void __cdecl KeepStickyText(void* parameter) {
+unsigned __stdcall KeepStickyText(void* parameter) {
   std::unique_ptr<std::shared_ptr<StickyKeeper>> reference(static_cast<std::shared_ptr<StickyKeeper>*>(parameter));
   StickyKeeper& keeper = **reference;
   const DWORD start = GetTickCount();
@@ -46,6 +46,7 @@ void __cdecl KeepStickyText(void* parameter) {
   reference.reset();
   // Unloads the plug-in when the host has let it go meanwhile; no code of it runs after this call.
   FreeLibraryAndExitThread(module, 0);
+  return 0;
 }
 
 // Waits for the event while serving the messages other threads send to this thread's windows
@@ -71,11 +72,15 @@ bool StartKeeperThread(const std::shared_ptr<StickyKeeper>& keeper) {
     return false;
   }
   auto* threadReference = new std::shared_ptr<StickyKeeper>(keeper);
-  if (_beginthread(&KeepStickyText, 0, threadReference) == static_cast<uintptr_t>(-1)) {
+  // Not _beginthread: its handle is closed only by _endthread, which a thread that has to leave
+  // through FreeLibraryAndExitThread never reaches. This handle is closed here; the thread runs on.
+  const uintptr_t thread = _beginthreadex(nullptr, 0, &KeepStickyText, threadReference, 0, nullptr);
+  if (thread == 0) {
     delete threadReference;
     FreeLibrary(keeper->Module);
     return false;
   }
+  CloseHandle(reinterpret_cast<HANDLE>(thread));
   return true;
 }
 

@@ -11,7 +11,9 @@
 
 namespace {
 
-bool IsKeyDown(int key) { return GetAsyncKeyState(key) != 0; }
+// The high bit alone: the low one only tells of a press since some earlier query, so a key let go
+// long ago would still count.
+bool IsKeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
 CWindow* ParentOf(CWindow* pane) { return pane ? pane->GetParent() : nullptr; }
 

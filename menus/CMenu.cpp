@@ -5,7 +5,12 @@ CMenu::CMenu() : m_menu(CreateMenu()), m_ownsMenu(TRUE) {}
 CMenu::CMenu(HMENU menu) : m_menu(menu), m_ownsMenu(FALSE) {}
 
 CMenu::~CMenu() {
-  if (m_ownsMenu && m_menu != nullptr) DestroyMenu(m_menu);
+  if (!m_ownsMenu || m_menu == nullptr) return;
+  // DestroyMenu also destroys every sub-menu; those belong to their own objects, which destroy them.
+  for (int position = GetMenuItemCount(m_menu); position-- > 0;) {
+    if (GetSubMenu(m_menu, position) != nullptr) RemoveMenu(m_menu, static_cast<UINT>(position), MF_BYPOSITION);
+  }
+  DestroyMenu(m_menu);
 }
 
 BOOL CMenu::AppendItem(UINT commandId, const std::string& text, bool enabled) {

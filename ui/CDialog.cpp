@@ -1,6 +1,26 @@
 #include "ui/CDialog.h"
 
+#include <cstring>
+#include <utility>
+#include <vector>
+
 #include "shell/ProcessState.h"
+
+namespace {
+
+// The font of the description, made on first request and kept for the life of the process: the
+// controls keep using it after their dialog is gone, and one made at every opening would never go.
+HFONT SharedFont(const LOGFONTA& description) {
+  static std::vector<std::pair<LOGFONTA, HFONT>> made;
+  for (const auto& entry : made) {
+    if (std::memcmp(&entry.first, &description, sizeof description) == 0) return entry.second;
+  }
+  HFONT font = CreateFontIndirectA(&description);
+  if (font != nullptr) made.emplace_back(description, font);
+  return font;
+}
+
+}  // namespace
 
 LRESULT CDialog::OnCommand(WPARAM wParam, LPARAM) {
   // Only clicks and menu commands; notifications of controls have a nonzero code.
@@ -58,10 +78,10 @@ void CDialog::SetControlFont(const std::string& faceName) {
   HFONT current = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
   if (current == nullptr || GetObjectA(current, sizeof font, &font) != sizeof font) return;
   if (faceName.size() >= LF_FACESIZE) return;
+  // Cleared whole, so that equal descriptions compare equal byte for byte.
+  std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
   faceName.copy(font.lfFaceName, faceName.size());
-  font.lfFaceName[faceName.size()] = '\0';
-  // Lives as long as the process: the controls keep using it after the dialog is gone.
-  HFONT replacement = CreateFontIndirectA(&font);
+  HFONT replacement = SharedFont(font);
   if (replacement == nullptr) return;
   for (HWND child = GetWindow(GetHandle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(replacement), TRUE);

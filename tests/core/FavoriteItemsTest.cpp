@@ -124,7 +124,7 @@ TEST(FavoriteItems, TreeStateFileNamesMustBePlainNames) {
                {"../x", false},              {"C:x", false},           {"..", false},        {".", false},
                {"x.", false},                {"x ", false},            {"a\tb", false},      {"a\x7F", false},
                {"con", false},               {"NUL.tree", false},      {"com1.x", false},    {"COM0", true},
-               {"console", true}};
+               {"console", true},            {"COM1 .tree", false},    {"nul  .x", false},   {"Aux .0.tree", false}};
   ASSERT_EQ(port::SetMultiByteCodePage(932), 0);  // "\x83\x5C" is one character, not a separator
   for (const auto& n : names) EXPECT_EQ(IsPlainFileName(n.Name), n.Plain) << n.Name;
   port::SetMultiByteCodePage(0);

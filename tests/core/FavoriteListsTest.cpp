@@ -88,6 +88,26 @@ TEST(FavoriteLists, HistoryKeepsNewestFirstWithoutDuplicates) {
   EXPECT_EQ(store.History.GetCount(), 0u);
 }
 
+TEST(FavoriteLists, HistoryNeverHoldsMoreThanTheListsCapacity) {
+  // Every add searches the whole history: a hand-edited "MailHistoryNum" must not make it unbounded.
+  favorites_test::ScratchFolder folder;
+  std::string file = "[Misc]\r\nMailHistoryNum=4294967295\r\n[MailHistory]\r\n";
+  for (int n = 0; n < 400; ++n) {
+    file += "Item" + std::to_string(n) + "_MailID=m" + std::to_string(n) + "\r\nItem" + std::to_string(n) +
+            "_FolderID=f\r\n";
+  }
+  favorites_test::WriteBytes(folder.Path() + "RaZudazoved.ini", file);
+  CFavoriteInfo store;
+  store.Path = folder.Path() + "RaZudazoved.ini";
+  store.Load();
+  EXPECT_EQ(store.MailHistoryNum, 4294967295u) << "the setting itself stays as it was";
+  EXPECT_EQ(store.History.GetMaxCount(), 300u);
+  ASSERT_EQ(store.History.GetCount(), 300u);
+  EXPECT_EQ(store.History.GetItemAt(0)->MailId, "m399") << "the newest entries stay";
+  store.History.SetMaxCount(1000);
+  EXPECT_EQ(store.History.GetMaxCount(), 300u);
+}
+
 TEST(FavoriteLists, RemoveSwapClearAndCopy) {
   CFavoriteItemList<CFolderItem> list;
   for (const char* id : {"a", "b", "c"}) {
@@ -153,6 +173,24 @@ TEST(FolderTreeItem, SavesAndReadsItsStateInThePluginFolderOnly) {
   escaping.TreeState.push_back(std::make_unique<CFolderTreeState>("Main", 1));
   EXPECT_FALSE(escaping.SaveTreeState());
   EXPECT_FALSE(port::PathExists(folder.Path() + "escaped.tree"));
+
+  // The plug-in folder also holds the settings and the host's other plug-ins: a state file name
+  // taken from a hand-edited settings file never names one of those.
+  for (const char* name : {"RaZudazoved.ini", "Other.dll", "RaZudazoved.0.tree.ini"}) {
+    const std::string path = GetPluginFolder() + "\\" + name;
+    favorites_test::WriteBytes(path, "kept");
+    CFolderTreeItem foreign(3);
+    foreign.DisplayName = "Foreign";
+    foreign.TreeFileName = name;
+    foreign.TreeState.push_back(std::make_unique<CFolderTreeState>("Main", 1));
+    EXPECT_FALSE(foreign.IsValid()) << name;
+    EXPECT_FALSE(foreign.SaveTreeState()) << name;
+    EXPECT_EQ(favorites_test::ReadBytes(path), "kept") << name;
+  }
+  CFolderTreeItem upperCase(4);
+  upperCase.DisplayName = "Upper";
+  upperCase.TreeFileName = "RaZudazoved.1.TREE";
+  EXPECT_TRUE(upperCase.IsValid());
 }
 
 }  // namespace

@@ -177,4 +177,27 @@ TEST_F(DialogTest, ControlFontRefusesFaceNamesOfThirtyTwoCharacters) {
   EXPECT_EQ(dialog.taken, std::wstring(31, L'F'));
 }
 
+TEST_F(DialogTest, ControlFontIsMadeOnceForEveryOpeningOfADialog) {
+  // A font made afresh at each opening, and kept for ever, would cost a GDI object every time.
+  struct FontDialog : CDialog {
+    FontDialog() : CDialog(nullptr, IDD_TEST_DIALOG) {}
+    BOOL OnInitDialog() override {
+      SetControlFont("Courier New");
+      font = reinterpret_cast<HFONT>(SendDlgItemMessageA(GetHandle(), IDC_TEST_LABEL, WM_GETFONT, 0, 0));
+      EndDialog(GetHandle(), IDOK);
+      return TRUE;
+    }
+    HFONT font = nullptr;
+  };
+  HFONT fonts[3] = {};
+  for (HFONT& font : fonts) {
+    FontDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    font = dialog.font;
+  }
+  ASSERT_NE(fonts[0], nullptr);
+  EXPECT_EQ(fonts[1], fonts[0]);
+  EXPECT_EQ(fonts[2], fonts[0]);
+}
+
 }  // namespace

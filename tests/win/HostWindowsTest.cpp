@@ -176,25 +176,29 @@ TEST_F(HostWindowsTest, EscapeCountsOnlyAloneAndOnlyOverTheHostsActiveWindow) {
   const struct {
     const char* situation;
     HWND active;
-    std::initializer_list<WORD> keys;
+    std::initializer_list<WORD> released;  // pressed and let go before
+    std::initializer_list<WORD> held;      // down while asked
     bool expected;
   } cases[] = {
-      {"Escape", host->MainFrame, {VK_ESCAPE}, true},
-      {"Shift+Escape", host->MainFrame, {VK_SHIFT, VK_ESCAPE}, false},
-      {"Ctrl+Escape", host->MainFrame, {VK_CONTROL, VK_ESCAPE}, false},
-      {"Alt+Escape", host->MainFrame, {VK_MENU, VK_ESCAPE}, false},
-      {"Escape in another window", other, {VK_ESCAPE}, false},
-      {"nothing pressed", host->MainFrame, {}, false},
+      {"Escape", host->MainFrame, {}, {VK_ESCAPE}, true},
+      {"Shift+Escape", host->MainFrame, {}, {VK_SHIFT, VK_ESCAPE}, false},
+      {"Ctrl+Escape", host->MainFrame, {}, {VK_CONTROL, VK_ESCAPE}, false},
+      {"Alt+Escape", host->MainFrame, {}, {VK_MENU, VK_ESCAPE}, false},
+      {"Escape in another window", other, {}, {VK_ESCAPE}, false},
+      {"nothing pressed", host->MainFrame, {}, {}, false},
+      // The key state also remembers earlier presses: only keys down now count.
+      {"Escape let go before", host->MainFrame, {VK_ESCAPE}, {}, false},
+      {"Escape after Shift was let go", host->MainFrame, {VK_SHIFT}, {VK_ESCAPE}, true},
   };
   for (const auto& c : cases) {
     ShowWindow(other, c.active == other ? SW_SHOW : SW_HIDE);
     SetForegroundWindow(c.active);
-    press(c.keys, true);
+    press(c.released, true);
+    press(c.released, false);
+    press(c.held, true);
     EXPECT_EQ(GetActiveWindow(), c.active) << c.situation << ": the window should be active";
-    // The low bit of the key state remembers earlier presses: asked twice, only a held key counts.
-    IsEscapePressed();
     EXPECT_EQ(IsEscapePressed(), c.expected) << c.situation;
-    press(c.keys, false);
+    press(c.held, false);
   }
   DestroyWindow(other);
 }

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,30 @@ TEST(MenuFramework, OnlyOwnHandlesAreDestroyed) {
   EXPECT_TRUE(IsMenu(wrappedHandle)) << "the caller's handle stays the caller's";
   EXPECT_FALSE(IsMenu(ownHandle));
   DestroyMenu(wrappedHandle);
+}
+
+TEST(MenuFramework, SubMenuHandleIsDestroyedByItsOwnObjectOnly) {
+  // In either order of destruction the sub-menu's handle lives exactly as long as its object.
+  for (const bool parentFirst : {true, false}) {
+    auto parent = std::make_unique<CPopupMenu>();
+    auto sub = std::make_unique<CPopupMenu>();
+    HMENU subHandle = sub->GetMenuHandle();
+    HMENU parentHandle = parent->GetMenuHandle();
+    ASSERT_TRUE(parent->AppendSubMenu(*sub, "&More"));
+    if (parentFirst) {
+      parent.reset();
+      EXPECT_FALSE(IsMenu(parentHandle));
+      EXPECT_TRUE(IsMenu(subHandle)) << "the parent destroyed a handle its sub-menu object still owns";
+      sub.reset();
+    } else {
+      sub.reset();
+      EXPECT_FALSE(IsMenu(subHandle));
+      EXPECT_TRUE(IsMenu(parentHandle));
+      parent.reset();
+    }
+    EXPECT_FALSE(IsMenu(subHandle)) << "parent first: " << parentFirst;
+    EXPECT_FALSE(IsMenu(parentHandle)) << "parent first: " << parentFirst;
+  }
 }
 
 class TrackTest : public ::testing::Test {

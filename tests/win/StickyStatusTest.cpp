@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -113,6 +114,53 @@ TEST_F(StickyStatusTest, SecondStickyEndsTheFirstUnderLoad) {
   }
   busy = false;
   for (std::thread& thread : load) thread.join();
+}
+
+// The handles this process holds, as the system lists them (GetProcessHandleCount is not
+// reliable under every system the tests run on).
+size_t OpenHandleCount() {
+  using QuerySystemInformation = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<QuerySystemInformation>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (query == nullptr) return 0;
+  struct Entry {  // SYSTEM_HANDLE_TABLE_ENTRY_INFO_EX
+    void* Object;
+    ULONG_PTR ProcessId, Handle;
+    ULONG Access;
+    USHORT BackTraceIndex, TypeIndex;
+    ULONG Attributes, Reserved;
+  };
+  const ULONG extendedHandleInformation = 64;
+  std::vector<unsigned char> buffer(1 << 20);
+  ULONG needed = 0;
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const LONG status = query(extendedHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+    if (status == 0) break;
+    if (attempt == 7) return 0;
+    buffer.resize(std::max<size_t>(buffer.size() * 2, needed + 4096));
+  }
+  const ULONG_PTR count = *reinterpret_cast<const ULONG_PTR*>(buffer.data());
+  const Entry* entries = reinterpret_cast<const Entry*>(buffer.data() + 2 * sizeof(ULONG_PTR));
+  size_t own = 0;
+  for (ULONG_PTR i = 0; i < count; ++i) own += entries[i].ProcessId == GetCurrentProcessId();
+  return own;
+}
+
+TEST_F(StickyStatusTest, EndedKeepersLeaveNoHandlesBehind) {
+  CTovikStatusWindow status(host->StatusBar);
+  // Every ShowSticky ends the keeper before it, so between rounds only the latest one holds handles.
+  status.ShowSticky("Warming up", 0);
+  uiauto::PumpMessagesFor(100);
+  const size_t before = OpenHandleCount();
+  ASSERT_GT(before, 0u) << "the system does not list the handles";
+  const size_t rounds = 40;
+  for (size_t round = 0; round < rounds; ++round) {
+    status.ShowSticky("Round " + std::to_string(round), 0);
+    uiauto::PumpMessagesFor(30);
+  }
+  uiauto::PumpMessagesFor(200);
+  const size_t after = OpenHandleCount();
+  EXPECT_LT(after, before + rounds / 2) << "handles before: " << before << ", after " << rounds << " keepers: " << after;
 }
 
 TEST_F(StickyStatusTest, NoKeeperOutlivesTheUnloadOfThePlugin) {
