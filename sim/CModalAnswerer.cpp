@@ -78,12 +78,14 @@ bool HighlightItem(HWND window, HMENU menu, int position) {
   for (int step = 0, steps = 2 * GetMenuItemCount(menu) + 2; highlighted != position; ++step) {
     if (step > steps) return false;
     PostKey(window, VK_DOWN);
+    // Between two items the menu briefly highlights none: only a real new item means the key was
+    // handled, and the next key must not be sent before (it would overshoot).
     int moved = highlighted;
-    for (int waited = 0; moved == highlighted && waited < 2000; waited += 10) {
+    for (int waited = 0; (moved == highlighted || moved < 0) && waited < 5000; waited += 10) {
       Sleep(10);
       moved = HighlightedItem(menu);
     }
-    if (moved == highlighted) return false;
+    if (moved == highlighted || moved < 0) return false;
     highlighted = moved;
   }
   return true;
