@@ -54,6 +54,11 @@ CScriptRunner::Action CScriptRunner::FindAction(const std::string& name) {
   return found == actions.end() ? nullptr : found->second;
 }
 
+namespace {
+// How long the host's message loop runs before each step.
+const DWORD SettleMilliseconds = 50;
+}  // namespace
+
 bool CScriptRunner::Load(const std::string& path, const std::string& dataFolder, std::string& error) {
   std::vector<std::string> lines;
   // $DATA stands for the data folder without its final "\", so that "$DATA\Plugins" reads naturally.
@@ -125,6 +130,9 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
     Fail(step.Line, "the host is closed");
     return;
   }
+  // A user acts a moment after the last window closed, not in the same instant: the activation that
+  // follows a closed dialog settles first (a menu opened during it is cancelled at once under Wine).
+  if (step.Words[0] != "expect" && step.Words[0] != "echo") PumpMessagesFor(SettleMilliseconds);
   if (m_answerer) m_answerer->BeginAction(step.Answers, step.NoDialog);
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
   int answerLine = 0;
@@ -390,16 +398,20 @@ std::string CScriptRunner::Screenshot(const std::vector<std::string>& words) {
 std::string CScriptRunner::Wait(const std::vector<std::string>& words) {
   int milliseconds = 0;
   if (words.size() != 2 || !ParseNumber(words[1], milliseconds)) return "usage: wait <milliseconds>";
+  PumpMessagesFor(static_cast<DWORD>(milliseconds));
+  return std::string();
+}
+
+void CScriptRunner::PumpMessagesFor(DWORD milliseconds) {
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+  do {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
     Sleep(10);
-  }
-  return std::string();
+  } while (GetTickCount() - start < milliseconds);
 }
 
 std::string CScriptRunner::Timeout(const std::vector<std::string>& words) {
