@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "favorites/CFavoriteInfo.h"
-#include "favorites/CIniDocument.h"
+#include "core/favorites/CFavoriteInfo.h"
+#include "core/ini/CIniDocument.h"
 #include "port/FileSystem.h"
 #include "tests/core/FullStore.h"
 

@@ -1,5 +1,5 @@
 # The host's TVA_ names, read from the header that declares them (one X(...) entry a line).
-file(READ ${CMAKE_SOURCE_DIR}/shell/HostFunctionList.h raz_host_text)
+file(READ ${CMAKE_SOURCE_DIR}/hostapi/HostFunctionList.h raz_host_text)
 string(REGEX MATCHALL "\n *X\\([A-Za-z0-9_]+" raz_host_entries "${raz_host_text}")
 set(RAZ_HOST_FUNCTION_NAMES "")
 foreach(entry IN LISTS raz_host_entries)
@@ -8,7 +8,7 @@ foreach(entry IN LISTS raz_host_entries)
 endforeach()
 list(LENGTH RAZ_HOST_FUNCTION_NAMES raz_host_count)
 if(NOT raz_host_count EQUAL 54)
-  message(FATAL_ERROR "shell/HostFunctionList.h names ${raz_host_count} host functions, not 54")
+  message(FATAL_ERROR "hostapi/HostFunctionList.h names ${raz_host_count} host functions, not 54")
 endif()
 
 # Writes a .def that exports every host function except `omitted` (may be empty).

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "core/mail/MailHeaders.h"
 #include "fuzz/FuzzInput.h"
-#include "host/MailHeaders.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // ParseMailDate over any text: no crash, no undefined behaviour, no overflow.
+#include "core/mail/MailHeaders.h"
 #include "fuzz/FuzzInput.h"
-#include "host/MailHeaders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::int32_t seconds = ParseMailDate(TakeCodePageAndText(data, size));

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/treestate/CFolderTreeState.h"
 #include "fuzz/FuzzInput.h"
-#include "tree/CFolderTreeState.h"
 
 namespace {
 

@@ -96,6 +96,14 @@ std::size_t LengthWithoutTrailing(const std::string& text, const char* bytes) {
   return length;
 }
 
+std::string FoldAsciiCase(const std::string& text) {
+  std::string folded = text;
+  for (char& byte : folded) {
+    if (byte >= 'A' && byte <= 'Z') byte = static_cast<char>(byte - 'A' + 'a');
+  }
+  return folded;
+}
+
 void CopyToBuffer(char* buffer, std::size_t size, const std::string& text) {
   if (size == 0) return;
   const std::size_t length = CutLength(text, size - 1);

@@ -33,6 +33,10 @@ std::size_t CutLength(const std::string& text, std::size_t maxLength);
 // double-byte character is never removed.
 std::size_t LengthWithoutTrailing(const std::string& text, const char* bytes);
 
+// The text with every byte A-Z turned into a-z: ASCII case folding, as section and key names and
+// device names compare.
+std::string FoldAsciiCase(const std::string& text);
+
 // Copies as much of `text` as fits into `buffer` of `size` bytes, cut at a character boundary and
 // always zero-terminated. Nothing is written when `size` is 0.
 void CopyToBuffer(char* buffer, std::size_t size, const std::string& text);

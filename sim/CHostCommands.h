@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/HostFunctionList.h"
+#include "hostapi/HostFunctionList.h"
 
 class CHostCommands {
  public:

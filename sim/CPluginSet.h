@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/PluginExports.h"
+#include "hostapi/PluginExports.h"
 
 struct SimPlugin {
   std::string FileName;

@@ -1,6 +1,6 @@
 #include "sim/HostCalls.h"
 
-#include "shell/HostFunctionList.h"
+#include "hostapi/HostFunctionList.h"
 #include "sim/ScriptText.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/HostFunctionList.h"
+#include "hostapi/HostFunctionList.h"
 #include "sim/CMainFrame.h"
 #include "sim/MailText.h"
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "tree/CFolderTreeState.h"
+#include "core/treestate/CFolderTreeState.h"
 
 namespace {
 

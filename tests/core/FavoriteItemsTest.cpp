@@ -5,13 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "favorites/CFolderItem.h"
-#include "favorites/CFolderTreeItem.h"
-#include "favorites/CMailItem.h"
-#include "favorites/CWindowStateItem.h"
-#include "favorites/PlainFileName.h"
+#include "core/favorites/CFolderItem.h"
+#include "core/favorites/CFolderTreeItem.h"
+#include "core/favorites/CMailItem.h"
+#include "core/favorites/CWindowStateItem.h"
 #include "port/Mbcs.h"
-#include "shell/HostFunctionTable.h"
+#include "port/PlainFileName.h"
+#include "tests/core/TestHostLink.h"
 
 namespace {
 

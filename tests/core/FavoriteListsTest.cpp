@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "favorites/CFavoriteInfo.h"
-#include "favorites/FolderCreation.h"
-#include "shell/PluginPaths.h"
+#include "core/favorites/CFavoriteInfo.h"
+#include "core/hostlink/PluginPaths.h"
+#include "port/FolderCreation.h"
 #include "tests/core/FavoritesHost.h"
 #include "tests/core/FavoritesTestSupport.h"
 

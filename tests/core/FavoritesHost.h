@@ -3,10 +3,11 @@
 // Wine through the fake host the test executable itself is.
 #include <string>
 
-#include "shell/HostFunctionTable.h"
 #ifdef _WIN32
-#include "shell/ProcessState.h"
 #include "tests/testhost/FakeHost.h"
+#include "win/host/CTovikGlobalData.h"
+#else
+#include "tests/core/TestHostLink.h"
 #endif
 
 namespace favorites_test {

@@ -12,7 +12,7 @@
 #endif
 #include <cstdlib>
 
-#include "favorites/CIniFile.h"
+#include "core/ini/CIniFile.h"
 #include "port/FileSystem.h"
 
 namespace favorites_test {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "favorites/CFavoriteInfo.h"
+#include "core/favorites/CFavoriteInfo.h"
 
 namespace favorites_test {
 

@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
-#include "host/HostFolders.h"
+#include "core/hostlink/HostFolders.h"
 #include "port/Mbcs.h"
-#include "shell/HostFunctionTable.h"
+#include "tests/core/TestHostLink.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "favorites/CFavoriteInfo.h"
+#include "core/favorites/CFavoriteInfo.h"
 #include "port/FileSystem.h"
 #include "tests/core/FavoritesTestSupport.h"
 

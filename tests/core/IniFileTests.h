@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "favorites/CIniFile.h"
+#include "core/ini/CIniFile.h"
 #include "port/FileSystem.h"
 #include "tests/core/FavoritesTestSupport.h"
 #include "tests/core/IniReadingCases.h"

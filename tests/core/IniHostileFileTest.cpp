@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "favorites/CFavoriteInfo.h"
+#include "core/favorites/CFavoriteInfo.h"
 #include "tests/core/FavoritesTestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/MailHeaders.h"
+#include "core/mail/MailHeaders.h"
 
 namespace {
 

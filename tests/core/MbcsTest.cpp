@@ -1,8 +1,8 @@
 // Delimiter searches never take the second byte of a double-byte character.
 #include <gtest/gtest.h>
 
+#include "core/hostlink/PathText.h"
 #include "port/Mbcs.h"
-#include "shell/PathText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Menu-text rules: literal ampersands and accelerators already present.
 #include <gtest/gtest.h>
 
-#include "menus/MenuText.h"
+#include "core/menutext/MenuText.h"
 #include "port/Mbcs.h"
 
 namespace {

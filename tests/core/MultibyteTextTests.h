@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/MailHeaders.h"
+#include "core/mail/MailHeaders.h"
 #include "port/Mbcs.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-#include "host/MailHeaders.h"
+#include "core/mail/MailHeaders.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/HostFunctionList.h"
-#include "shell/PluginExports.h"
+#include "hostapi/HostFunctionList.h"
+#include "hostapi/PluginExports.h"
 
 namespace {
 

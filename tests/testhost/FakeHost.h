@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/HostFunctionList.h"
+#include "hostapi/HostFunctionList.h"
 
 struct FakeMail {
   std::string Id;

@@ -6,18 +6,18 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "shell/ProcessState.h"
 #include "tests/uiauto/UiAutomation.h"
 #include "tests/win/FrameworkTestDialogs.h"
 #include "tests/win/TestHostWindows.h"
-#include "ui/CUiGothicDialog.h"
+#include "win/ui/CUiGothicDialog.h"
+#include "win/ui/ModuleInstance.h"
 
 namespace {
 
 class DialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { GetTovikGlobalData().SetModuleInstance(GetModuleHandleA(nullptr)); }
-  void TearDown() override { GetTovikGlobalData().SetModuleInstance(nullptr); }
+  void SetUp() override { SetModuleInstance(GetModuleHandleA(nullptr)); }
+  void TearDown() override { SetModuleInstance(nullptr); }
   const DWORD thisThread = GetCurrentThreadId();
 };
 

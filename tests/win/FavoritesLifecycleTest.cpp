@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/PluginExports.h"
+#include "hostapi/PluginExports.h"
 #include "tests/core/FavoritesTestSupport.h"
 #include "tests/testhost/FakeHost.h"
 

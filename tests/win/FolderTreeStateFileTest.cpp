@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "tree/CFolderTreeState.h"
+#include "core/treestate/CFolderTreeState.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "host/CTovikMainWindow.h"
-#include "host/HostFolders.h"
-#include "host/HostWindows.h"
-#include "shell/ProcessState.h"
+#include "core/hostlink/HostFolders.h"
 #include "tests/testhost/FakeHost.h"
 #include "tests/uiauto/UiAutomation.h"
 #include "tests/win/MessageRecorder.h"
 #include "tests/win/TestHostWindows.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
+#include "win/host/HostWindows.h"
 
 namespace {
 

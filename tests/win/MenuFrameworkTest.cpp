@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "menus/CPopupMenu.h"
 #include "tests/uiauto/UiAutomation.h"
 #include "tests/win/TestHostWindows.h"
+#include "win/menus/CPopupMenu.h"
 
 namespace {
 

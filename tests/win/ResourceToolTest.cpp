@@ -4,9 +4,9 @@
 #include <string>
 
 #include "resources/resource.h"
-#include "shell/ProcessState.h"
 #include "tests/uiauto/UiAutomation.h"
-#include "ui/CResourceTool.h"
+#include "win/ui/CResourceTool.h"
+#include "win/ui/ModuleInstance.h"
 
 namespace {
 
@@ -14,14 +14,14 @@ class ResourceToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // The plug-in's resources are linked into the test program, English chosen explicitly.
-    GetTovikGlobalData().SetModuleInstance(GetModuleHandleA(nullptr));
+    SetModuleInstance(GetModuleHandleA(nullptr));
     // Wine picks a resource's language by the thread locale.
     previousLocale = GetThreadLocale();
     SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
   }
   void TearDown() override {
     SetThreadLocale(previousLocale);
-    GetTovikGlobalData().SetModuleInstance(nullptr);
+    SetModuleInstance(nullptr);
   }
   LCID previousLocale = 0;
 };

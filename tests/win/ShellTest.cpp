@@ -5,10 +5,12 @@
 #include <cstring>
 #include <string>
 
-#include "shell/PluginExports.h"
-#include "shell/PluginPaths.h"
-#include "shell/ProcessState.h"
+#include "core/hostlink/PluginPaths.h"
+#include "hostapi/PluginExports.h"
 #include "tests/testhost/FakeHost.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/shell/ProcessState.h"
+#include "win/ui/ModuleInstance.h"
 
 namespace {
 
@@ -121,7 +123,7 @@ TEST(PluginPaths, SettingsFileIsDataFolderPluginsAndModuleBaseName) {
   ASSERT_TRUE(LoadHostFunctions());
   HMODULE plugin = LoadLibraryA("RaZudazoved.dll");
   ASSERT_NE(plugin, nullptr);
-  GetTovikGlobalData().SetModuleInstance(plugin);
+  SetModuleInstance(plugin);
   const struct {
     const char* dataFolder;
     const char* pluginFolder;
@@ -136,7 +138,7 @@ TEST(PluginPaths, SettingsFileIsDataFolderPluginsAndModuleBaseName) {
     EXPECT_EQ(GetPluginFolder(), c.pluginFolder);
     EXPECT_EQ(GetSettingsFilePath(), std::string(c.pluginFolder) + "\\RaZudazoved.ini");
   }
-  GetTovikGlobalData().SetModuleInstance(nullptr);
+  SetModuleInstance(nullptr);
   FreeLibrary(plugin);
 }
 

@@ -10,11 +10,11 @@
 #include <thread>
 #include <vector>
 
-#include "host/CTovikMainWindow.h"
-#include "shell/ProcessState.h"
 #include "tests/testhost/FakeHost.h"
 #include "tests/uiauto/UiAutomation.h"
 #include "tests/win/TestHostWindows.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/CWindow.h"
+#include "win/ui/CWindow.h"
 
 namespace {
 

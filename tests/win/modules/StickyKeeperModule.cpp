@@ -2,9 +2,9 @@
 // a test can unload it while the keeper thread still runs and its host-window wrappers are alive.
 #include <windows.h>
 
-#include "host/CTovikMainWindow.h"
-#include "host/HostWindows.h"
-#include "shell/ProcessState.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
+#include "win/host/HostWindows.h"
 
 extern "C" __declspec(dllexport) int ShowStickyFromModule(const char* text, DWORD milliseconds) {
   if (!LoadHostFunctions()) return 0;

@@ -1,0 +1,7 @@
+#include "core/favorites/FavoriteStore.h"
+
+namespace {
+CFavoriteInfo favoriteInfo;
+}
+
+CFavoriteInfo& GetFavoriteInfo() { return favoriteInfo; }

@@ -1,7 +1,0 @@
-#include "favorites/FavoriteStore.h"
-
-namespace {
-CFavoriteInfo favoriteInfo;
-}
-
-CFavoriteInfo& GetFavoriteInfo() { return favoriteInfo; }

@@ -1,0 +1,40 @@
+#include "win/host/CTovikMainWindow.h"
+
+#include "core/hostlink/CHostLink.h"
+
+CWindow* CTovikMainWindow::GetTreeWindow() { return GetHostPane(m_tree, TreePane); }
+CWindow* CTovikMainWindow::GetListWindow() { return GetHostPane(m_list, ListPane); }
+CWindow* CTovikMainWindow::GetViewWindow() { return GetHostPane(m_view, ViewPane); }
+
+CWindow* CTovikMainWindow::GetHostPane(std::unique_ptr<CWindow>& pane, HostPane which) {
+  if (!pane) {
+    HWND handles[4] = {};
+    Host().GetWindowHandles(&handles[0], &handles[1], &handles[2], &handles[3]);
+    HWND found = handles[1 + which];
+    if (found != nullptr) pane = std::make_unique<CWindow>(found);
+  }
+  return pane.get();
+}
+
+CWindow* CTovikMainWindow::GetFrameWindow() {
+  if (!m_frame) {
+    HWND found = FindWindowExA(GetHandle(), nullptr, "AfxMDIFrame42s", nullptr);
+    if (found != nullptr) m_frame = std::make_unique<CWindow>(found);
+  }
+  return m_frame.get();
+}
+
+CTovikStatusWindow* CTovikMainWindow::GetStatusWindow() {
+  if (!m_status) {
+    HWND found = FindWindowExA(GetHandle(), nullptr, "msctls_statusbar32", nullptr);
+    if (found != nullptr) m_status = std::make_unique<CTovikStatusWindow>(found);
+  }
+  return m_status.get();
+}
+
+void CTovikMainWindow::PumpPaintMessages() {
+  CTovikStatusWindow* status = GetStatusWindow();
+  const std::string text = status ? status->GetWindowText() : std::string();
+  CWindow::PumpPaintMessages();
+  if (status && status->GetWindowText() != text) status->SetText(text);
+}

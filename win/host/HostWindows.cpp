@@ -1,0 +1,64 @@
+#include "win/host/HostWindows.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "core/hostlink/CHostLink.h"
+#include "core/hostlink/HostFolders.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
+
+namespace {
+
+// The high bit alone: the low one only tells of a press since some earlier query, so a key let go
+// long ago would still count.
+bool IsKeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+
+CWindow* ParentOf(CWindow* pane) { return pane ? pane->GetParent() : nullptr; }
+
+}  // namespace
+
+bool IsEscapePressed() {
+  CTovikMainWindow* main = GetMainWindow();
+  if (main == nullptr || GetActiveWindow() != main->GetHandle()) return false;
+  return IsKeyDown(VK_ESCAPE) && !IsKeyDown(VK_MENU) && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
+}
+
+void PokeMailList() {
+  const UINT_PTR mailListTimer = 2350;
+  CTovikMainWindow* main = GetMainWindow();
+  if (CWindow* list = main ? main->GetListWindow() : nullptr) list->SendMessage(WM_TIMER, mailListTimer, 0);
+}
+
+void ShowCurrentFolderName() {
+  CTovikMainWindow* main = GetMainWindow();
+  CTovikStatusWindow* status = main ? main->GetStatusWindow() : nullptr;
+  if (status == nullptr) return;
+  status->SetText(HostText(Host().GetFolderDisplayName(Host().GetCurrentFolder())));
+  status->Invalidate(true);
+}
+
+void ReselectCurrentFolder() {
+  const std::string mailBox = HostText(Host().GetCurrentMailBox());
+  const std::string folder = HostText(Host().GetCurrentFolder());
+  if (mailBox == folder) return;
+  const std::string mail = HostText(Host().GetCurrentMail());
+  CTovikMainWindow* main = GetMainWindow();
+  CWindow* frame = main ? main->GetFrameWindow() : nullptr;
+  if (frame) frame->ShowWindow(SW_HIDE);
+  Host().SetCurrentFolder(mailBox.c_str());
+  Host().SetCurrentFolder(folder.c_str());
+  if (!mail.empty()) Host().SetCurrentMail(mail.c_str());
+  if (frame) frame->ShowWindow(SW_SHOW);
+}
+
+CWindow* GetTreePaneParent() {
+  CTovikMainWindow* main = GetMainWindow();
+  return ParentOf(main ? main->GetTreeWindow() : nullptr);
+}
+
+CWindow* GetListPaneParent() {
+  CTovikMainWindow* main = GetMainWindow();
+  return ParentOf(main ? main->GetListWindow() : nullptr);
+}

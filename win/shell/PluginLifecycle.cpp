@@ -1,0 +1,53 @@
+#include "win/shell/PluginLifecycle.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/favorites/FavoriteStore.h"
+#include "core/hostlink/PluginPaths.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/shell/ProcessState.h"
+
+namespace {
+
+// Copies the text and its terminating zero, and nothing more: the host's block may end right there.
+template <std::size_t Size>
+void CopyText(char (&field)[Size], const char* text) {
+  const std::size_t length = std::min(std::strlen(text), Size - 1);
+  std::memcpy(field, text, length);
+  field[length] = '\0';
+}
+
+}  // namespace
+
+bool StartPlugin() {
+  if (!LoadHostFunctions()) return false;
+  AppTitle = "RaZudazoved";
+  CFavoriteInfo& store = GetFavoriteInfo();
+  store.Path = GetSettingsFilePath();
+  // Without a file the defaults stay in force until the first write creates it.
+  if (store.Exists()) store.Load();
+  return true;
+}
+
+void StopPlugin() {
+  ExitingFlag = 1;
+  GetFavoriteInfo().Save();
+  // RestoreTreeID's tree state is restored here once the tree controller exists.
+}
+
+void RecordMailHistory(LPCSTR mailId) {
+  if (mailId == nullptr || *mailId == '\0') return;
+  // The mail enters the history here once the store and the host windows exist.
+}
+
+void RunSetup() {
+  // The setup sheet opens here over the host's main window once it exists.
+}
+
+void FillPlugInInfo(TovikPlugInInfo& info) {
+  CopyText(info.Name, "RaZudazoved");
+  CopyText(info.Vendor, "Dorimune");
+  CopyText(info.Version, "2.2");
+  CopyText(info.Description, "Favorite Item Manager");
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Start-up and shut-down of the plug-in, and the operations behind its entry points.
+#include <windows.h>
+
+#include "hostapi/PluginExports.h"
+
+// Process attach: looks up the host functions (false refuses the load), sets the application title
+// and brings the favorites store up.
+bool StartPlugin();
+
+// TVC_OnExit: marks the process as exiting and saves the store.
+void StopPlugin();
+
+// Records the mail the host has just opened in the mail history.
+void RecordMailHistory(LPCSTR mailId);
+
+// Shows the setup sheet over the host's main window; OK writes the settings.
+void RunSetup();
+
+// Copies the plug-in's name, vendor, version and description into the host's block.
+void FillPlugInInfo(TovikPlugInInfo& info);

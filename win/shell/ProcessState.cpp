@@ -1,0 +1,7 @@
+#include "win/shell/ProcessState.h"
+
+std::string AppTitle;
+char SharedTextBuffer[SharedTextBufferSize];
+std::atomic<int> OpenMailGuard{1};
+std::atomic<int> ExitingFlag{0};
+CommandRegistration CommandRegistrations[HostCommandCount];
