@@ -20,8 +20,8 @@ std::string GetModuleFilePath(HMODULE module) {
 }
 
 template <class Function>
-bool LookUp(HMODULE module, const char* name, Function& slot) {
-  FARPROC address = GetProcAddress(module, name);
+bool LookUp(CTovikGlobalData::FunctionResolver resolve, HMODULE module, const char* name, Function& slot) {
+  FARPROC address = resolve(module, name);
   if (address == nullptr) return false;
   // Through a plain function pointer type, the one cast between function types that is always fine.
   slot = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
@@ -46,15 +46,15 @@ CTovikMainWindow* CTovikGlobalData::GetMainWindow() {
   return m_mainWindow.get();
 }
 
-bool CTovikGlobalData::LoadHostFunctions(HMODULE hostModule) {
+bool CTovikGlobalData::LoadHostFunctions(HMODULE hostModule, FunctionResolver resolve) {
   if (m_hostModule != nullptr) return true;
   if (hostModule == nullptr) return false;
   m_hostModule = hostModule;
   HostFunctionTable& table = m_hostFunctions;
   // && stops at the first missing name, so later names are not even looked up.
   bool complete = true
-#define TOVIK_LOOK_UP_CALLED(name, result, parameters) && LookUp(hostModule, "TVA_" #name, table.name)
-#define TOVIK_LOOK_UP_OTHER(name) && LookUp(hostModule, "TVA_" #name, table.name)
+#define TOVIK_LOOK_UP_CALLED(name, result, parameters) && LookUp(resolve, hostModule, "TVA_" #name, table.name)
+#define TOVIK_LOOK_UP_OTHER(name) && LookUp(resolve, hostModule, "TVA_" #name, table.name)
       TOVIK_CALLED_HOST_FUNCTIONS(TOVIK_LOOK_UP_CALLED) TOVIK_OTHER_HOST_FUNCTIONS(TOVIK_LOOK_UP_OTHER);
 #undef TOVIK_LOOK_UP_CALLED
 #undef TOVIK_LOOK_UP_OTHER

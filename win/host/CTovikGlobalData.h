@@ -15,9 +15,12 @@ class CTovikGlobalData : public CHostLink {
   CTovikGlobalData();
   ~CTovikGlobalData() override;
 
+  // How a name is looked up in a module: GetProcAddress's signature.
+  typedef FARPROC(WINAPI* FunctionResolver)(HMODULE module, LPCSTR name);
+
   // Looks every host function up in the given module, in table order. Succeeds at once when the
   // table is already loaded; at the first missing name the handle is cleared and the load fails.
-  bool LoadHostFunctions(HMODULE hostModule);
+  bool LoadHostFunctions(HMODULE hostModule, FunctionResolver resolve = &GetProcAddress);
 
   const HostFunctionTable& GetHostFunctions() const override { return m_hostFunctions; }
   // From the file of the module instance (GetModuleInstance).
