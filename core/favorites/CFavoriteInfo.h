@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/favorites/AddResult.h"
-#include "core/favorites/CAppInfo.h"
 #include "core/favorites/CFavoriteItemList.h"
 #include "core/favorites/CFolderItem.h"
 #include "core/favorites/CFolderTreeItemList.h"
@@ -16,8 +15,9 @@
 #include "core/favorites/CWindowStateItem.h"
 #include "core/favorites/FavoriteListKind.h"
 #include "core/favorites/ScreenRect.h"
+#include "core/ini/CIniFile.h"
 
-class CFavoriteInfo : public CAppInfo {
+class CFavoriteInfo : public CIniFile {
  public:
   CFavoriteInfo();
 
