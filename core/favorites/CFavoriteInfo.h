@@ -64,26 +64,5 @@ class CFavoriteInfo : public CIniFile {
   bool Rewrite(Write write);
 
   void ReadMisc();
-  void ReadFolders();
-  void ReadMails(const char* section, int kind);
-  void ReadFolderTrees();
-  void ReadWindowStates();
   void WriteMisc();
-  void WriteFolders();
-  void WriteMails(const char* section, int kind);
-  void WriteFolderTrees();
-  void WriteWindowStates();
-  // Reads numbered items until `readItem` finds no item under the number; counts them.
-  template <class ReadItem>
-  void ReadItems(int kind, ReadItem readItem);
-  // Writes the items under the numbers 0, 1, ..., each with its display name, then drops the
-  // numbers beyond them.
-  template <class Item, class WriteItem>
-  void WriteItems(int kind, const std::vector<const Item*>& items, WriteItem writeItem);
-  template <class Item>
-  static std::vector<const Item*> InListOrder(const CFavoriteItemList<Item>& list);
-  void WriteTextOrDelete(const std::string& key, const std::string& text);
-  void WriteFailure(std::uint32_t number, std::int32_t failure);
-  // Deletes the kind's keys of every number from `count` on, and records `count`.
-  void DeleteStaleItems(int kind, std::uint32_t count);
 };
