@@ -14,6 +14,28 @@ namespace {
 const char* const MiscSection = "Misc";
 const char* const NextIdKey = "NextID";
 
+// A setting of "Misc" with its default: a signed number ("%d"), a flag ("1" or "0") or an unsigned
+// number ("%lu"), whichever member is set. The tables of "Misc" are constants: the store that is built
+// when the library loads reads its defaults from them.
+struct Setting {
+  const char* Key;
+  std::int32_t Default;
+  std::int32_t CFavoriteInfo::*Number;
+  bool CFavoriteInfo::*Flag;
+  std::uint32_t CFavoriteInfo::*Count;
+};
+constexpr Setting Settings[] = {
+    {"RestoreTreeID", 0, &CFavoriteInfo::RestoreTreeID, nullptr, nullptr},
+    {"SetFocusAfterJump", 1, nullptr, &CFavoriteInfo::SetFocusAfterJump, nullptr},
+    {"MailFolder", 0, nullptr, &CFavoriteInfo::MailFolder, nullptr},
+    {"MailFolderDispMode", 0, &CFavoriteInfo::MailFolderDispMode, nullptr, nullptr},
+    {"MailHistoryNum", 20, nullptr, nullptr, &CFavoriteInfo::MailHistoryNum},
+    {"MailTitleLength", 60, nullptr, nullptr, &CFavoriteInfo::MailTitleLength},
+    {"SaveTreeComplete", 0, nullptr, &CFavoriteInfo::SaveTreeComplete, nullptr},
+    {"RestoreTreeComplete", 0, nullptr, &CFavoriteInfo::RestoreTreeComplete, nullptr},
+    {"FolderTreeClosedDepth", -1, &CFavoriteInfo::FolderTreeClosedDepth, nullptr, nullptr},
+};
+
 // The hot keys in the order of the file, with the names older files used for the first four.
 struct HotKeyName {
   int Kind;
@@ -28,6 +50,9 @@ constexpr HotKeyName HotKeyNames[] = {
     {MailHistoryList, "MailHistoryHotKey", nullptr},
     {FavoriteWindowStateList, "WindowStateHotKey", nullptr},
 };
+
+// The list edit dialog's placement: position and size.
+constexpr const char* EditWindowKeys[4] = {"EditWindowX", "EditWindowY", "EditWindowCX", "EditWindowCY"};
 
 // How a per-item key is kept.
 enum FieldRule {
@@ -50,27 +75,29 @@ struct ItemField {
 
 // The failure mark is kept as "1"; the display name ends every item's keys.
 template <class Item>
-constexpr ItemField<Item> FailureField() {
+ItemField<Item> FailureField() {
   return {"Failure", WhenSet, nullptr, 0, [](const Item& item) -> std::int32_t { return item.Failure != 0; },
           [](Item& item, std::int32_t failure) { item.Failure = failure; }};
 }
 template <class Item>
-constexpr ItemField<Item> DisplayNameField() {
+ItemField<Item> DisplayNameField() {
   return {"DisplayName", WhenSet, &Item::DisplayName, 0, nullptr, nullptr};
 }
 
 // Anything but "open" (1) or "close" (0) means "leave".
-constexpr std::int32_t OpenCloseOrLeave(std::int32_t forceOpen) { return forceOpen == 0 || forceOpen == 1 ? forceOpen : -1; }
+std::int32_t OpenCloseOrLeave(std::int32_t forceOpen) {
+  return forceOpen == 0 || forceOpen == 1 ? forceOpen : -1;
+}
 
 // The fields of each item class in the order they are written.
-constexpr ItemField<CFolderItem> FolderFields[] = {
+const ItemField<CFolderItem> FolderFields[] = {
     {"FolderID", EndsList, &CFolderItem::FolderId, 0, nullptr, nullptr},
     {"TreeID", Always, nullptr, 0, [](const CFolderItem& item) { return item.TreeId; },
      [](CFolderItem& item, std::int32_t treeId) { item.TreeId = treeId; }},
     FailureField<CFolderItem>(),
     DisplayNameField<CFolderItem>(),
 };
-constexpr ItemField<CMailItem> MailFields[] = {
+const ItemField<CMailItem> MailFields[] = {
     {"MailID", EndsList, &CMailItem::MailId, 0, nullptr, nullptr},
     {"FolderID", Always, &CMailItem::FolderId, 0, nullptr, nullptr},
     {"Subject", Always, &CMailItem::Subject, 0, nullptr, nullptr},
@@ -80,7 +107,7 @@ constexpr ItemField<CMailItem> MailFields[] = {
     FailureField<CMailItem>(),
     DisplayNameField<CMailItem>(),
 };
-constexpr ItemField<CFolderTreeItem> FolderTreeFields[] = {
+const ItemField<CFolderTreeItem> FolderTreeFields[] = {
     {"ID", EndsList, nullptr, 0, [](const CFolderTreeItem& item) { return item.TreeId; },
      [](CFolderTreeItem& item, std::int32_t treeId) { item.TreeId = treeId; }},
     {"TreeFileName", Always, &CFolderTreeItem::TreeFileName, 0, nullptr, nullptr},
@@ -90,7 +117,7 @@ constexpr ItemField<CFolderTreeItem> FolderTreeFields[] = {
 };
 // The size is read after the position it is added to; maximized (all -1) and minimized (all -2)
 // placements are kept with the size 0.
-constexpr ItemField<CWindowStateItem> WindowStateFields[] = {
+const ItemField<CWindowStateItem> WindowStateFields[] = {
     {"WindowX", Always, nullptr, 0, [](const CWindowStateItem& item) { return item.WindowRect.Left; },
      [](CWindowStateItem& item, std::int32_t x) { item.WindowRect.Left = x; }},
     {"WindowY", Always, nullptr, 0, [](const CWindowStateItem& item) { return item.WindowRect.Top; },
@@ -226,24 +253,60 @@ void WriteList(CFavoriteInfo& store, int kind) {
   });
 }
 
+void ReadMisc(CFavoriteInfo& store) {
+  for (const Setting& setting : Settings) {
+    if (setting.Number) store.*setting.Number = store.ReadInt(MiscSection, setting.Key, setting.Default);
+    if (setting.Flag) store.*setting.Flag = store.ReadBool(MiscSection, setting.Key, setting.Default != 0);
+    if (setting.Count) {
+      store.*setting.Count = store.ReadULong(MiscSection, setting.Key, static_cast<std::uint32_t>(setting.Default));
+    }
+  }
+  store.History.SetMaxCount(store.MailHistoryNum);
+  for (const HotKeyName& name : HotKeyNames) {
+    std::int32_t value = store.ReadInt(MiscSection, name.Key, 0);
+    if ((value & 0xFFFF) == 0 && name.OlderKey != nullptr) value = store.ReadInt(MiscSection, name.OlderKey, 0);
+    store.HotKeys[name.Kind] = CHotKey::FromStoredValue(value);
+  }
+  std::int32_t edit[4];
+  for (int n = 0; n < 4; ++n) edit[n] = store.ReadInt(MiscSection, EditWindowKeys[n], 0);
+  // Older files kept only the size, in X and Y.
+  const bool sized = edit[2] != 0 && edit[3] != 0;
+  store.EditWindowRect = sized ? ScreenRect::FromPositionAndSize(edit[0], edit[1], edit[2], edit[3])
+                               : ScreenRect{0, 0, edit[0], edit[1]};
+}
+
+void WriteMisc(CFavoriteInfo& store) {
+  for (const Setting& setting : Settings) {
+    if (setting.Number) store.WriteInt(MiscSection, setting.Key, store.*setting.Number);
+    if (setting.Flag) store.WriteBool(MiscSection, setting.Key, store.*setting.Flag);
+    if (setting.Count) store.WriteULong(MiscSection, setting.Key, store.*setting.Count);
+  }
+  for (const HotKeyName& name : HotKeyNames) {
+    store.WriteInt(MiscSection, name.Key, store.HotKeys[name.Kind].ToStoredValue());
+    if (name.OlderKey != nullptr) store.DeleteKey(MiscSection, name.OlderKey);
+  }
+  const ScreenRect& rect = store.EditWindowRect;
+  const std::int32_t edit[4] = {rect.Left, rect.Top, rect.Width(), rect.Height()};
+  for (int n = 0; n < 4; ++n) store.WriteInt(MiscSection, EditWindowKeys[n], edit[n]);
+}
+
+// Rereads the file, lets `write` change the document and writes it back in one go.
+template <class Write>
+bool Rewrite(CFavoriteInfo& store, Write write) {
+  // A file that exists but cannot be read must not be replaced by what little we know of it.
+  if (!store.Reload()) return false;
+  write();
+  return store.Commit();
+}
+
+bool SaveList(CFavoriteInfo& store, int kind) {
+  return Rewrite(store, [&] { WriteList(store, kind); });
+}
+
 }  // namespace
 
-CFavoriteInfo::CFavoriteInfo() { SetDefaults(); }
-
-void CFavoriteInfo::SetDefaults() {
-  for (const HotKeyName& name : HotKeyNames) HotKeys[name.Kind] = CHotKey();
-  MailFolder = false;
-  MailFolderDispMode = 0;
-  MailHistoryNum = 20;
-  MailTitleLength = 60;
-  SaveTreeComplete = false;
-  RestoreTreeComplete = false;
-  FolderTreeClosedDepth = -1;
-  RestoreTreeID = 0;
-  EditWindowRect = ScreenRect();
-  SetFocusAfterJump = true;
-  History.SetMaxCount(20);
-}
+// Read from the empty document, every setting takes its default.
+CFavoriteInfo::CFavoriteInfo() { ReadMisc(*this); }
 
 CFavoriteItemListBase* CFavoriteInfo::GetList(int kind) {
   switch (kind) {
@@ -271,76 +334,21 @@ AddResult CFavoriteInfo::AddItem(std::unique_ptr<CFavoriteItem>& item, int kind)
 
 bool CFavoriteInfo::Load() {
   if (!Reload()) return true;
-  ReadMisc();
+  ReadMisc(*this);
   for (int kind = FavoriteFolderList; kind <= FavoriteWindowStateList; ++kind) ReadList(*this, kind);
   return true;
 }
 
-template <class Write>
-bool CFavoriteInfo::Rewrite(Write write) {
-  // A file that exists but cannot be read must not be replaced by what little we know of it.
-  if (!Reload()) return false;
-  write();
-  return Commit();
-}
-
 bool CFavoriteInfo::Save() {
-  return Rewrite([this] {
+  return Rewrite(*this, [this] {
     for (int kind = FavoriteFolderList; kind <= FavoriteWindowStateList; ++kind) WriteList(*this, kind);
-    WriteMisc();
+    WriteMisc(*this);
   });
 }
 
-bool CFavoriteInfo::SaveFolders() { return Rewrite([this] { WriteList(*this, FavoriteFolderList); }); }
-bool CFavoriteInfo::SaveMails() { return Rewrite([this] { WriteList(*this, FavoriteMailList); }); }
-bool CFavoriteInfo::SaveFolderTrees() { return Rewrite([this] { WriteList(*this, FavoriteFolderTreeList); }); }
-bool CFavoriteInfo::SaveMailHistory() { return Rewrite([this] { WriteList(*this, MailHistoryList); }); }
-bool CFavoriteInfo::SaveWindowStates() { return Rewrite([this] { WriteList(*this, FavoriteWindowStateList); }); }
-bool CFavoriteInfo::SaveMisc() { return Rewrite([this] { WriteMisc(); }); }
-
-void CFavoriteInfo::ReadMisc() {
-  Section = MiscSection;
-  RestoreTreeID = ReadInt(Section, "RestoreTreeID", 0);
-  SetFocusAfterJump = ReadBool(Section, "SetFocusAfterJump", true);
-  MailFolder = ReadBool(Section, "MailFolder", false);
-  MailFolderDispMode = ReadInt(Section, "MailFolderDispMode", 0);
-  MailHistoryNum = ReadULong(Section, "MailHistoryNum", 20);
-  History.SetMaxCount(MailHistoryNum);
-  MailTitleLength = ReadULong(Section, "MailTitleLength", 60);
-  SaveTreeComplete = ReadBool(Section, "SaveTreeComplete", false);
-  RestoreTreeComplete = ReadBool(Section, "RestoreTreeComplete", false);
-  FolderTreeClosedDepth = ReadInt(Section, "FolderTreeClosedDepth", -1);
-  for (const HotKeyName& name : HotKeyNames) {
-    std::int32_t value = ReadInt(Section, name.Key, 0);
-    if ((value & 0xFFFF) == 0 && name.OlderKey != nullptr) value = ReadInt(Section, name.OlderKey, 0);
-    HotKeys[name.Kind] = CHotKey::FromStoredValue(value);
-  }
-  const std::int32_t x = ReadInt(Section, "EditWindowX", 0);
-  const std::int32_t y = ReadInt(Section, "EditWindowY", 0);
-  const std::int32_t width = ReadInt(Section, "EditWindowCX", 0);
-  const std::int32_t height = ReadInt(Section, "EditWindowCY", 0);
-  // Older files kept only the size, in X and Y.
-  EditWindowRect = width != 0 && height != 0 ? ScreenRect::FromPositionAndSize(x, y, width, height)
-                                             : ScreenRect{0, 0, x, y};
-}
-
-void CFavoriteInfo::WriteMisc() {
-  Section = MiscSection;
-  WriteInt(Section, "RestoreTreeID", RestoreTreeID);
-  WriteBool(Section, "SetFocusAfterJump", SetFocusAfterJump);
-  WriteBool(Section, "MailFolder", MailFolder);
-  WriteInt(Section, "MailFolderDispMode", MailFolderDispMode);
-  WriteULong(Section, "MailHistoryNum", MailHistoryNum);
-  WriteULong(Section, "MailTitleLength", MailTitleLength);
-  WriteBool(Section, "SaveTreeComplete", SaveTreeComplete);
-  WriteBool(Section, "RestoreTreeComplete", RestoreTreeComplete);
-  WriteInt(Section, "FolderTreeClosedDepth", FolderTreeClosedDepth);
-  for (const HotKeyName& name : HotKeyNames) {
-    WriteInt(Section, name.Key, HotKeys[name.Kind].ToStoredValue());
-    if (name.OlderKey != nullptr) DeleteKey(Section, name.OlderKey);
-  }
-  WriteInt(Section, "EditWindowX", EditWindowRect.Left);
-  WriteInt(Section, "EditWindowY", EditWindowRect.Top);
-  WriteInt(Section, "EditWindowCX", EditWindowRect.Width());
-  WriteInt(Section, "EditWindowCY", EditWindowRect.Height());
-}
+bool CFavoriteInfo::SaveFolders() { return SaveList(*this, FavoriteFolderList); }
+bool CFavoriteInfo::SaveMails() { return SaveList(*this, FavoriteMailList); }
+bool CFavoriteInfo::SaveFolderTrees() { return SaveList(*this, FavoriteFolderTreeList); }
+bool CFavoriteInfo::SaveMailHistory() { return SaveList(*this, MailHistoryList); }
+bool CFavoriteInfo::SaveWindowStates() { return SaveList(*this, FavoriteWindowStateList); }
+bool CFavoriteInfo::SaveMisc() { return Rewrite(*this, [this] { WriteMisc(*this); }); }

@@ -45,24 +45,16 @@ class CFavoriteInfo : public CIniFile {
   CMailHistoryItemList History;
   CFavoriteItemList<CWindowStateItem> WindowStates;
   std::map<std::int32_t, CHotKey> HotKeys;  // kinds 1 to 6, always all present
-  bool MailFolder = false;
-  std::int32_t MailFolderDispMode = 0;
-  std::uint32_t MailHistoryNum = 20;
-  std::uint32_t MailTitleLength = 60;
   std::uint32_t StoredCounts[5] = {};  // numbered entries each list's section held when last read or written
-  bool SaveTreeComplete = false;
-  bool RestoreTreeComplete = false;
-  std::int32_t FolderTreeClosedDepth = -1;
-  std::int32_t RestoreTreeID = 0;
+  // The settings; their defaults stand with their keys in the settings table of CFavoriteInfo.cpp.
+  bool MailFolder;
+  std::int32_t MailFolderDispMode;
+  std::uint32_t MailHistoryNum;
+  std::uint32_t MailTitleLength;
+  bool SaveTreeComplete;
+  bool RestoreTreeComplete;
+  std::int32_t FolderTreeClosedDepth;
+  std::int32_t RestoreTreeID;
   ScreenRect EditWindowRect;
-  bool SetFocusAfterJump = true;
-
- private:
-  void SetDefaults();
-  // Rereads the file, lets `write` change the document and writes it back in one go.
-  template <class Write>
-  bool Rewrite(Write write);
-
-  void ReadMisc();
-  void WriteMisc();
+  bool SetFocusAfterJump;
 };
