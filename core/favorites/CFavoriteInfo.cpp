@@ -137,7 +137,7 @@ void WithListSection(int kind, Use use) {
     case FavoriteMailList: return use("FavoriteMails", MailFields);
     case FavoriteFolderTreeList: return use("FavoriteFolderTrees", FolderTreeFields);
     case MailHistoryList: return use("MailHistory", MailFields);
-    default: return use("WindowState", WindowStateFields);
+    case FavoriteWindowStateList: return use("WindowState", WindowStateFields);
   }
 }
 

@@ -2,8 +2,7 @@
 // The favorites store: the five lists, the hot keys and the settings, and their settings file.
 #include <cstdint>
 #include <map>
-#include <string>
-#include <vector>
+#include <memory>
 
 #include "core/favorites/AddResult.h"
 #include "core/favorites/CFavoriteItemList.h"
