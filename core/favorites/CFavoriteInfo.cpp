@@ -1,7 +1,9 @@
 #include "core/favorites/CFavoriteInfo.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,20 +11,29 @@
 
 namespace {
 
-const char* const FoldersSection = "FavoriteFolders";
-const char* const MailsSection = "FavoriteMails";
-const char* const FolderTreesSection = "FavoriteFolderTrees";
-const char* const HistorySection = "MailHistory";
-const char* const WindowStatesSection = "WindowState";
 const char* const MiscSection = "Misc";
+const char* const NextIdKey = "NextID";
 
-// The per-item keys ("Item%d_" + field) of each list kind, 1 to 5.
-const std::vector<std::string> ItemFields[5] = {
-    {"FolderID", "TreeID", "Failure", "DisplayName"},
-    {"MailID", "FolderID", "Subject", "From", "Date", "MessageId", "Failure", "DisplayName"},
-    {"ID", "TreeFileName", "ForceOpen", "DisplayName"},
-    {"MailID", "FolderID", "Subject", "From", "Date", "MessageId", "Failure", "DisplayName"},
-    {"WindowX", "WindowY", "WindowCX", "WindowCY", "DisplayName"},
+// A setting of "Misc" with its default: a signed number ("%d"), a flag ("1" or "0") or an unsigned
+// number ("%lu"), whichever member is set. The tables of "Misc" are constants: the store that is built
+// when the library loads reads its defaults from them.
+struct Setting {
+  const char* Key;
+  std::int32_t Default;
+  std::int32_t CFavoriteInfo::*Number;
+  bool CFavoriteInfo::*Flag;
+  std::uint32_t CFavoriteInfo::*Count;
+};
+constexpr Setting Settings[] = {
+    {"RestoreTreeID", 0, &CFavoriteInfo::RestoreTreeID, nullptr, nullptr},
+    {"SetFocusAfterJump", 1, nullptr, &CFavoriteInfo::SetFocusAfterJump, nullptr},
+    {"MailFolder", 0, nullptr, &CFavoriteInfo::MailFolder, nullptr},
+    {"MailFolderDispMode", 0, &CFavoriteInfo::MailFolderDispMode, nullptr, nullptr},
+    {"MailHistoryNum", 20, nullptr, nullptr, &CFavoriteInfo::MailHistoryNum},
+    {"MailTitleLength", 60, nullptr, nullptr, &CFavoriteInfo::MailTitleLength},
+    {"SaveTreeComplete", 0, nullptr, &CFavoriteInfo::SaveTreeComplete, nullptr},
+    {"RestoreTreeComplete", 0, nullptr, &CFavoriteInfo::RestoreTreeComplete, nullptr},
+    {"FolderTreeClosedDepth", -1, &CFavoriteInfo::FolderTreeClosedDepth, nullptr, nullptr},
 };
 
 // The hot keys in the order of the file, with the names older files used for the first four.
@@ -31,7 +42,7 @@ struct HotKeyName {
   const char* Key;
   const char* OlderKey;
 };
-const HotKeyName HotKeyNames[] = {
+constexpr HotKeyName HotKeyNames[] = {
     {ComprehensiveMenuKind, "ComprehensiveHotKey", "Comprehensive"},
     {FavoriteFolderList, "FolderHotKey", "Folder"},
     {FavoriteMailList, "MailHotKey", "Mail"},
@@ -40,13 +51,140 @@ const HotKeyName HotKeyNames[] = {
     {FavoriteWindowStateList, "WindowStateHotKey", nullptr},
 };
 
+// The list edit dialog's placement: position and size.
+constexpr const char* EditWindowKeys[4] = {"EditWindowX", "EditWindowY", "EditWindowCX", "EditWindowCY"};
+
+// How a per-item key is kept.
+enum FieldRule {
+  EndsList,  // always written; the first number where it reads as its default ends the list
+  Always,
+  WhenSet,   // written when the field is not its default, deleted otherwise
+};
+
+// A per-item field, keyed "Item<number>_" + Name: a text member (default empty), or else a number
+// with its default, reached through Get and Set.
+template <class Item>
+struct ItemField {
+  const char* Name;
+  FieldRule Rule;
+  std::string Item::*Text;
+  std::int32_t Default;
+  std::int32_t (*Get)(const Item&);
+  void (*Set)(Item&, std::int32_t);
+};
+
+// The failure mark is kept as "1"; the display name ends every item's keys.
+template <class Item>
+ItemField<Item> FailureField() {
+  return {"Failure", WhenSet, nullptr, 0, [](const Item& item) -> std::int32_t { return item.Failure != 0; },
+          [](Item& item, std::int32_t failure) { item.Failure = failure; }};
+}
+template <class Item>
+ItemField<Item> DisplayNameField() {
+  return {"DisplayName", WhenSet, &Item::DisplayName, 0, nullptr, nullptr};
+}
+
+// Anything but "open" (1) or "close" (0) means "leave".
+std::int32_t OpenCloseOrLeave(std::int32_t forceOpen) {
+  return forceOpen == 0 || forceOpen == 1 ? forceOpen : -1;
+}
+
+// The fields of each item class in the order they are written.
+const ItemField<CFolderItem> FolderFields[] = {
+    {"FolderID", EndsList, &CFolderItem::FolderId, 0, nullptr, nullptr},
+    {"TreeID", Always, nullptr, 0, [](const CFolderItem& item) { return item.TreeId; },
+     [](CFolderItem& item, std::int32_t treeId) { item.TreeId = treeId; }},
+    FailureField<CFolderItem>(),
+    DisplayNameField<CFolderItem>(),
+};
+const ItemField<CMailItem> MailFields[] = {
+    {"MailID", EndsList, &CMailItem::MailId, 0, nullptr, nullptr},
+    {"FolderID", Always, &CMailItem::FolderId, 0, nullptr, nullptr},
+    {"Subject", Always, &CMailItem::Subject, 0, nullptr, nullptr},
+    {"From", Always, &CMailItem::From, 0, nullptr, nullptr},
+    {"Date", WhenSet, &CMailItem::Date, 0, nullptr, nullptr},
+    {"MessageId", Always, &CMailItem::MessageId, 0, nullptr, nullptr},
+    FailureField<CMailItem>(),
+    DisplayNameField<CMailItem>(),
+};
+const ItemField<CFolderTreeItem> FolderTreeFields[] = {
+    {"ID", EndsList, nullptr, 0, [](const CFolderTreeItem& item) { return item.TreeId; },
+     [](CFolderTreeItem& item, std::int32_t treeId) { item.TreeId = treeId; }},
+    {"TreeFileName", Always, &CFolderTreeItem::TreeFileName, 0, nullptr, nullptr},
+    {"ForceOpen", WhenSet, nullptr, -1, [](const CFolderTreeItem& item) { return OpenCloseOrLeave(item.ForceOpen); },
+     [](CFolderTreeItem& item, std::int32_t forceOpen) { item.ForceOpen = OpenCloseOrLeave(forceOpen); }},
+    DisplayNameField<CFolderTreeItem>(),
+};
+// The size is read after the position it is added to; maximized (all -1) and minimized (all -2)
+// placements are kept with the size 0.
+const ItemField<CWindowStateItem> WindowStateFields[] = {
+    {"WindowX", Always, nullptr, 0, [](const CWindowStateItem& item) { return item.WindowRect.Left; },
+     [](CWindowStateItem& item, std::int32_t x) { item.WindowRect.Left = x; }},
+    {"WindowY", Always, nullptr, 0, [](const CWindowStateItem& item) { return item.WindowRect.Top; },
+     [](CWindowStateItem& item, std::int32_t y) { item.WindowRect.Top = y; }},
+    {"WindowCX", EndsList, nullptr, -1, [](const CWindowStateItem& item) { return item.WindowRect.Width(); },
+     [](CWindowStateItem& item, std::int32_t width) { item.WindowRect.SetWidth(width); }},
+    {"WindowCY", EndsList, nullptr, -1, [](const CWindowStateItem& item) { return item.WindowRect.Height(); },
+     [](CWindowStateItem& item, std::int32_t height) { item.WindowRect.SetHeight(height); }},
+    DisplayNameField<CWindowStateItem>(),
+};
+
+// The list sections: hands `use` the section and the item fields of a list kind (1 to 5).
+template <class Use>
+void WithListSection(int kind, Use use) {
+  switch (kind) {
+    case FavoriteFolderList: return use("FavoriteFolders", FolderFields);
+    case FavoriteMailList: return use("FavoriteMails", MailFields);
+    case FavoriteFolderTreeList: return use("FavoriteFolderTrees", FolderTreeFields);
+    case MailHistoryList: return use("MailHistory", MailFields);
+    case FavoriteWindowStateList: return use("WindowState", WindowStateFields);
+  }
+}
+
 std::string ItemKey(std::uint32_t number, const char* field) { return "Item" + std::to_string(number) + "_" + field; }
 
-// The number of a key of the form "Item<number>_<field>" (as the reads of the list find it, so in
-// any case) whose field is one of `fields`; -1 for any other key.
-std::int64_t ItemNumberOf(const std::string& key, const std::vector<std::string>& fields) {
+template <class Item>
+bool IsDefault(const Item& item, const ItemField<Item>& field) {
+  return field.Text != nullptr ? (item.*field.Text).empty() : field.Get(item) == field.Default;
+}
+
+// Reads the item under `number` into `item`; false where a field that ends the list reads as its default.
+template <class Item, std::size_t Count>
+bool ReadItem(const CIniFile& file, const char* section, std::uint32_t number, const ItemField<Item> (&fields)[Count],
+              Item& item) {
+  for (const ItemField<Item>& field : fields) {
+    const std::string key = ItemKey(number, field.Name);
+    if (field.Text != nullptr) {
+      item.*field.Text = file.ReadString(section, key, "");
+    } else {
+      field.Set(item, file.ReadInt(section, key, field.Default));
+    }
+    if (field.Rule == EndsList && IsDefault(item, field)) return false;
+  }
+  return true;
+}
+
+template <class Item, std::size_t Count>
+void WriteItem(CIniFile& file, const char* section, std::uint32_t number, const ItemField<Item> (&fields)[Count],
+               const Item& item) {
+  for (const ItemField<Item>& field : fields) {
+    const std::string key = ItemKey(number, field.Name);
+    if (field.Rule == WhenSet && IsDefault(item, field)) {
+      file.DeleteKey(section, key);
+    } else if (field.Text != nullptr) {
+      file.WriteString(section, key, item.*field.Text);
+    } else {
+      file.WriteInt(section, key, field.Get(item));
+    }
+  }
+}
+
+// True when `key` is "Item<number>_<field>" (in any case, as the reads find keys) with a number from
+// `first` on and one of the fields.
+template <class Item, std::size_t Count>
+bool IsItemKeyFrom(const std::string& key, std::uint32_t first, const ItemField<Item> (&fields)[Count]) {
   const std::string folded = port::FoldAsciiCase(key);
-  if (folded.compare(0, 4, "item") != 0) return -1;
+  if (folded.compare(0, 4, "item") != 0) return false;
   std::size_t at = 4;
   std::int64_t number = 0;
   for (; at < folded.size() && folded[at] >= '0' && folded[at] <= '9' && at < 14; ++at) {
@@ -54,32 +192,121 @@ std::int64_t ItemNumberOf(const std::string& key, const std::vector<std::string>
   }
   const std::size_t digits = at - 4;
   const bool canonical = digits > 0 && (digits == 1 || folded[4] != '0');
-  if (!canonical || at >= folded.size() || folded[at] != '_') return -1;
-  const std::string field = folded.substr(at + 1);
-  for (const std::string& candidate : fields) {
-    if (port::FoldAsciiCase(candidate) == field) return number;
+  if (!canonical || at >= folded.size() || folded[at] != '_' || number < first) return false;
+  for (const ItemField<Item>& field : fields) {
+    if (port::FoldAsciiCase(field.Name) == folded.substr(at + 1)) return true;
   }
-  return -1;
+  return false;
+}
+
+// Reads the numbered items of a list section into the store until the first number without one.
+template <class Item, std::size_t Count>
+void ReadItems(CFavoriteInfo& store, int kind, const char* section, const ItemField<Item> (&fields)[Count]) {
+  std::uint32_t number = 0;
+  for (;; ++number) {
+    auto item = std::make_unique<Item>();
+    if (!ReadItem(store, section, number, fields, *item)) break;
+    std::unique_ptr<CFavoriteItem> read = std::move(item);
+    store.AddItem(read, kind);  // what the list refuses (invalid, duplicate, beyond capacity) is dropped
+  }
+  store.StoredCounts[kind - 1] = number;
+}
+
+// Writes the items under the numbers 0, 1, ... and deletes the keys of every number beyond them. The
+// history writes its newest MailHistoryNum entries, oldest first.
+template <class Item, std::size_t Count>
+void WriteItems(CFavoriteInfo& store, int kind, const char* section, const ItemField<Item> (&fields)[Count]) {
+  const CFavoriteItemListBase& list = *store.GetList(kind);
+  std::vector<const Item*> items;
+  for (std::size_t position = 0; position < list.GetCount(); ++position) {
+    items.push_back(dynamic_cast<const Item*>(list.GetAt(position)));
+  }
+  if (kind == MailHistoryList) {
+    if (items.size() > store.MailHistoryNum) items.resize(store.MailHistoryNum);
+    std::reverse(items.begin(), items.end());
+  }
+  std::uint32_t number = 0;
+  for (const Item* item : items) {
+    // Only items of the list's own class have keys to write.
+    if (item != nullptr) WriteItem(store, section, number++, fields, *item);
+  }
+  for (const std::string& key : store.ReadKeyNames(section)) {
+    if (IsItemKeyFrom(key, number, fields)) store.DeleteKey(section, key);
+  }
+  store.StoredCounts[kind - 1] = number;
+}
+
+void ReadList(CFavoriteInfo& store, int kind) {
+  WithListSection(kind, [&](const char* section, const auto& fields) {
+    if (kind == FavoriteFolderTreeList) {
+      const std::int32_t nextId = store.ReadInt(section, NextIdKey, 0);
+      if (nextId > 0) NextTreeId = nextId;
+    }
+    ReadItems(store, kind, section, fields);
+  });
+}
+
+void WriteList(CFavoriteInfo& store, int kind) {
+  WithListSection(kind, [&](const char* section, const auto& fields) {
+    if (kind == FavoriteFolderTreeList) store.WriteInt(section, NextIdKey, NextTreeId);
+    WriteItems(store, kind, section, fields);
+  });
+}
+
+void ReadMisc(CFavoriteInfo& store) {
+  for (const Setting& setting : Settings) {
+    if (setting.Number) store.*setting.Number = store.ReadInt(MiscSection, setting.Key, setting.Default);
+    if (setting.Flag) store.*setting.Flag = store.ReadBool(MiscSection, setting.Key, setting.Default != 0);
+    if (setting.Count) {
+      store.*setting.Count = store.ReadULong(MiscSection, setting.Key, static_cast<std::uint32_t>(setting.Default));
+    }
+  }
+  store.History.SetMaxCount(store.MailHistoryNum);
+  for (const HotKeyName& name : HotKeyNames) {
+    std::int32_t value = store.ReadInt(MiscSection, name.Key, 0);
+    if ((value & 0xFFFF) == 0 && name.OlderKey != nullptr) value = store.ReadInt(MiscSection, name.OlderKey, 0);
+    store.HotKeys[name.Kind] = CHotKey::FromStoredValue(value);
+  }
+  std::int32_t edit[4];
+  for (int n = 0; n < 4; ++n) edit[n] = store.ReadInt(MiscSection, EditWindowKeys[n], 0);
+  // Older files kept only the size, in X and Y.
+  const bool sized = edit[2] != 0 && edit[3] != 0;
+  store.EditWindowRect = sized ? ScreenRect::FromPositionAndSize(edit[0], edit[1], edit[2], edit[3])
+                               : ScreenRect{0, 0, edit[0], edit[1]};
+}
+
+void WriteMisc(CFavoriteInfo& store) {
+  for (const Setting& setting : Settings) {
+    if (setting.Number) store.WriteInt(MiscSection, setting.Key, store.*setting.Number);
+    if (setting.Flag) store.WriteBool(MiscSection, setting.Key, store.*setting.Flag);
+    if (setting.Count) store.WriteULong(MiscSection, setting.Key, store.*setting.Count);
+  }
+  for (const HotKeyName& name : HotKeyNames) {
+    store.WriteInt(MiscSection, name.Key, store.HotKeys[name.Kind].ToStoredValue());
+    if (name.OlderKey != nullptr) store.DeleteKey(MiscSection, name.OlderKey);
+  }
+  const ScreenRect& rect = store.EditWindowRect;
+  const std::int32_t edit[4] = {rect.Left, rect.Top, rect.Width(), rect.Height()};
+  for (int n = 0; n < 4; ++n) store.WriteInt(MiscSection, EditWindowKeys[n], edit[n]);
+}
+
+// Rereads the file, lets `write` change the document and writes it back in one go.
+template <class Write>
+bool Rewrite(CFavoriteInfo& store, Write write) {
+  // A file that exists but cannot be read must not be replaced by what little we know of it.
+  if (!store.Reload()) return false;
+  write();
+  return store.Commit();
+}
+
+bool SaveList(CFavoriteInfo& store, int kind) {
+  return Rewrite(store, [&] { WriteList(store, kind); });
 }
 
 }  // namespace
 
-CFavoriteInfo::CFavoriteInfo() { SetDefaults(); }
-
-void CFavoriteInfo::SetDefaults() {
-  for (const HotKeyName& name : HotKeyNames) HotKeys[name.Kind] = CHotKey();
-  MailFolder = false;
-  MailFolderDispMode = 0;
-  MailHistoryNum = 20;
-  MailTitleLength = 60;
-  SaveTreeComplete = false;
-  RestoreTreeComplete = false;
-  FolderTreeClosedDepth = -1;
-  RestoreTreeID = 0;
-  EditWindowRect = ScreenRect();
-  SetFocusAfterJump = true;
-  History.SetMaxCount(20);
-}
+// Read from the empty document, every setting takes its default.
+CFavoriteInfo::CFavoriteInfo() { ReadMisc(*this); }
 
 CFavoriteItemListBase* CFavoriteInfo::GetList(int kind) {
   switch (kind) {
@@ -107,257 +334,21 @@ AddResult CFavoriteInfo::AddItem(std::unique_ptr<CFavoriteItem>& item, int kind)
 
 bool CFavoriteInfo::Load() {
   if (!Reload()) return true;
-  ReadMisc();
-  ReadFolders();
-  ReadMails(MailsSection, FavoriteMailList);
-  ReadFolderTrees();
-  ReadMails(HistorySection, MailHistoryList);
-  ReadWindowStates();
+  ReadMisc(*this);
+  for (int kind = FavoriteFolderList; kind <= FavoriteWindowStateList; ++kind) ReadList(*this, kind);
   return true;
 }
 
-template <class Write>
-bool CFavoriteInfo::Rewrite(Write write) {
-  // A file that exists but cannot be read must not be replaced by what little we know of it.
-  if (!Reload()) return false;
-  write();
-  return Commit();
-}
-
 bool CFavoriteInfo::Save() {
-  return Rewrite([this] {
-    WriteFolders();
-    WriteMails(MailsSection, FavoriteMailList);
-    WriteFolderTrees();
-    WriteMails(HistorySection, MailHistoryList);
-    WriteWindowStates();
-    WriteMisc();
+  return Rewrite(*this, [this] {
+    for (int kind = FavoriteFolderList; kind <= FavoriteWindowStateList; ++kind) WriteList(*this, kind);
+    WriteMisc(*this);
   });
 }
 
-bool CFavoriteInfo::SaveFolders() { return Rewrite([this] { WriteFolders(); }); }
-bool CFavoriteInfo::SaveMails() { return Rewrite([this] { WriteMails(MailsSection, FavoriteMailList); }); }
-bool CFavoriteInfo::SaveFolderTrees() { return Rewrite([this] { WriteFolderTrees(); }); }
-bool CFavoriteInfo::SaveMailHistory() { return Rewrite([this] { WriteMails(HistorySection, MailHistoryList); }); }
-bool CFavoriteInfo::SaveWindowStates() { return Rewrite([this] { WriteWindowStates(); }); }
-bool CFavoriteInfo::SaveMisc() { return Rewrite([this] { WriteMisc(); }); }
-
-void CFavoriteInfo::ReadMisc() {
-  Section = MiscSection;
-  RestoreTreeID = ReadInt(Section, "RestoreTreeID", 0);
-  SetFocusAfterJump = ReadBool(Section, "SetFocusAfterJump", true);
-  MailFolder = ReadBool(Section, "MailFolder", false);
-  MailFolderDispMode = ReadInt(Section, "MailFolderDispMode", 0);
-  MailHistoryNum = ReadULong(Section, "MailHistoryNum", 20);
-  History.SetMaxCount(MailHistoryNum);
-  MailTitleLength = ReadULong(Section, "MailTitleLength", 60);
-  SaveTreeComplete = ReadBool(Section, "SaveTreeComplete", false);
-  RestoreTreeComplete = ReadBool(Section, "RestoreTreeComplete", false);
-  FolderTreeClosedDepth = ReadInt(Section, "FolderTreeClosedDepth", -1);
-  for (const HotKeyName& name : HotKeyNames) {
-    std::int32_t value = ReadInt(Section, name.Key, 0);
-    if ((value & 0xFFFF) == 0 && name.OlderKey != nullptr) value = ReadInt(Section, name.OlderKey, 0);
-    HotKeys[name.Kind] = CHotKey::FromStoredValue(value);
-  }
-  const std::int32_t x = ReadInt(Section, "EditWindowX", 0);
-  const std::int32_t y = ReadInt(Section, "EditWindowY", 0);
-  const std::int32_t width = ReadInt(Section, "EditWindowCX", 0);
-  const std::int32_t height = ReadInt(Section, "EditWindowCY", 0);
-  // Older files kept only the size, in X and Y.
-  EditWindowRect = width != 0 && height != 0 ? ScreenRect::FromPositionAndSize(x, y, width, height)
-                                             : ScreenRect{0, 0, x, y};
-}
-
-void CFavoriteInfo::WriteMisc() {
-  Section = MiscSection;
-  WriteInt(Section, "RestoreTreeID", RestoreTreeID);
-  WriteBool(Section, "SetFocusAfterJump", SetFocusAfterJump);
-  WriteBool(Section, "MailFolder", MailFolder);
-  WriteInt(Section, "MailFolderDispMode", MailFolderDispMode);
-  WriteULong(Section, "MailHistoryNum", MailHistoryNum);
-  WriteULong(Section, "MailTitleLength", MailTitleLength);
-  WriteBool(Section, "SaveTreeComplete", SaveTreeComplete);
-  WriteBool(Section, "RestoreTreeComplete", RestoreTreeComplete);
-  WriteInt(Section, "FolderTreeClosedDepth", FolderTreeClosedDepth);
-  for (const HotKeyName& name : HotKeyNames) {
-    WriteInt(Section, name.Key, HotKeys[name.Kind].ToStoredValue());
-    if (name.OlderKey != nullptr) DeleteKey(Section, name.OlderKey);
-  }
-  WriteInt(Section, "EditWindowX", EditWindowRect.Left);
-  WriteInt(Section, "EditWindowY", EditWindowRect.Top);
-  WriteInt(Section, "EditWindowCX", EditWindowRect.Width());
-  WriteInt(Section, "EditWindowCY", EditWindowRect.Height());
-}
-
-template <class ReadItem>
-void CFavoriteInfo::ReadItems(int kind, ReadItem readItem) {
-  std::uint32_t number = 0;
-  for (;; ++number) {
-    std::unique_ptr<CFavoriteItem> item = readItem(number);
-    if (!item) break;
-    AddItem(item, kind);  // what the list refuses (invalid, duplicate, beyond capacity) is dropped
-  }
-  StoredCounts[kind - 1] = number;
-}
-
-void CFavoriteInfo::DeleteStaleItems(int kind, std::uint32_t count) {
-  const std::vector<std::string>& fields = ItemFields[kind - 1];
-  for (const std::string& key : ReadKeyNames(Section)) {
-    if (ItemNumberOf(key, fields) >= static_cast<std::int64_t>(count)) DeleteKey(Section, key);
-  }
-  StoredCounts[kind - 1] = count;
-}
-
-void CFavoriteInfo::ReadFolders() {
-  Section = FoldersSection;
-  ReadItems(FavoriteFolderList, [this](std::uint32_t number) {
-    auto item = std::make_unique<CFolderItem>();
-    item->FolderId = ReadString(Section, ItemKey(number, "FolderID"), "");
-    if (item->FolderId.empty()) return std::unique_ptr<CFavoriteItem>();
-    item->TreeId = ReadInt(Section, ItemKey(number, "TreeID"), 0);
-    item->Failure = ReadInt(Section, ItemKey(number, "Failure"), 0);
-    item->SetDisplayName(ReadString(Section, ItemKey(number, "DisplayName"), ""));
-    return std::unique_ptr<CFavoriteItem>(std::move(item));
-  });
-}
-
-void CFavoriteInfo::ReadMails(const char* section, int kind) {
-  Section = section;
-  ReadItems(kind, [this](std::uint32_t number) {
-    auto item = std::make_unique<CMailItem>();
-    item->MailId = ReadString(Section, ItemKey(number, "MailID"), "");
-    if (item->MailId.empty()) return std::unique_ptr<CFavoriteItem>();
-    item->FolderId = ReadString(Section, ItemKey(number, "FolderID"), "");
-    item->Subject = ReadString(Section, ItemKey(number, "Subject"), "");
-    item->From = ReadString(Section, ItemKey(number, "From"), "");
-    item->Date = ReadString(Section, ItemKey(number, "Date"), "");
-    item->MessageId = ReadString(Section, ItemKey(number, "MessageId"), "");
-    item->Failure = ReadInt(Section, ItemKey(number, "Failure"), 0);
-    item->SetDisplayName(ReadString(Section, ItemKey(number, "DisplayName"), ""));
-    return std::unique_ptr<CFavoriteItem>(std::move(item));
-  });
-}
-
-void CFavoriteInfo::ReadFolderTrees() {
-  Section = FolderTreesSection;
-  const std::int32_t nextId = ReadInt(Section, "NextID", 0);
-  if (nextId > 0) NextTreeId = nextId;
-  ReadItems(FavoriteFolderTreeList, [this](std::uint32_t number) {
-    const std::int32_t treeId = ReadInt(Section, ItemKey(number, "ID"), 0);
-    if (treeId == 0) return std::unique_ptr<CFavoriteItem>();
-    auto item = std::make_unique<CFolderTreeItem>(treeId);
-    item->TreeFileName = ReadString(Section, ItemKey(number, "TreeFileName"), "");
-    const std::int32_t forceOpen = ReadInt(Section, ItemKey(number, "ForceOpen"), -1);
-    item->ForceOpen = forceOpen == 0 || forceOpen == 1 ? forceOpen : -1;
-    item->SetDisplayName(ReadString(Section, ItemKey(number, "DisplayName"), ""));
-    return std::unique_ptr<CFavoriteItem>(std::move(item));
-  });
-}
-
-void CFavoriteInfo::ReadWindowStates() {
-  Section = WindowStatesSection;
-  ReadItems(FavoriteWindowStateList, [this](std::uint32_t number) {
-    const std::int32_t x = ReadInt(Section, ItemKey(number, "WindowX"), 0);
-    const std::int32_t y = ReadInt(Section, ItemKey(number, "WindowY"), 0);
-    const std::int32_t width = ReadInt(Section, ItemKey(number, "WindowCX"), -1);
-    const std::int32_t height = ReadInt(Section, ItemKey(number, "WindowCY"), -1);
-    if (width == -1 || height == -1) return std::unique_ptr<CFavoriteItem>();
-    auto item = std::make_unique<CWindowStateItem>();
-    item->WindowRect = ScreenRect::FromPositionAndSize(x, y, width, height);
-    item->SetDisplayName(ReadString(Section, ItemKey(number, "DisplayName"), ""));
-    return std::unique_ptr<CFavoriteItem>(std::move(item));
-  });
-}
-
-void CFavoriteInfo::WriteTextOrDelete(const std::string& key, const std::string& text) {
-  if (text.empty()) {
-    DeleteKey(Section, key);
-  } else {
-    WriteString(Section, key, text);
-  }
-}
-
-void CFavoriteInfo::WriteFailure(std::uint32_t number, std::int32_t failure) {
-  if (failure != 0) {
-    WriteString(Section, ItemKey(number, "Failure"), "1");
-  } else {
-    DeleteKey(Section, ItemKey(number, "Failure"));
-  }
-}
-
-template <class Item, class WriteItem>
-void CFavoriteInfo::WriteItems(int kind, const std::vector<const Item*>& items, WriteItem writeItem) {
-  std::uint32_t number = 0;
-  for (const Item* item : items) {
-    // Only items of the list's own class have keys to write.
-    if (item == nullptr) continue;
-    writeItem(number, *item);
-    WriteTextOrDelete(ItemKey(number, "DisplayName"), item->DisplayName);
-    ++number;
-  }
-  DeleteStaleItems(kind, number);
-}
-
-template <class Item>
-std::vector<const Item*> CFavoriteInfo::InListOrder(const CFavoriteItemList<Item>& list) {
-  std::vector<const Item*> items;
-  for (std::size_t position = 0; position < list.GetCount(); ++position) items.push_back(list.GetItemAt(position));
-  return items;
-}
-
-void CFavoriteInfo::WriteFolders() {
-  Section = FoldersSection;
-  WriteItems<CFolderItem>(FavoriteFolderList, InListOrder(Folders), [this](std::uint32_t number, const CFolderItem& item) {
-    WriteString(Section, ItemKey(number, "FolderID"), item.FolderId);
-    WriteInt(Section, ItemKey(number, "TreeID"), item.TreeId);
-    WriteFailure(number, item.Failure);
-  });
-}
-
-void CFavoriteInfo::WriteMails(const char* section, int kind) {
-  Section = section;
-  std::vector<const CMailItem*> items;
-  if (kind == MailHistoryList) {
-    // Oldest first: number 0 is the oldest entry written, the last number the newest.
-    items = InListOrder<CMailItem>(History);
-    if (items.size() > MailHistoryNum) items.resize(MailHistoryNum);
-    std::reverse(items.begin(), items.end());
-  } else {
-    items = InListOrder(Mails);
-  }
-  WriteItems<CMailItem>(kind, items, [this](std::uint32_t number, const CMailItem& item) {
-    WriteString(Section, ItemKey(number, "MailID"), item.MailId);
-    WriteString(Section, ItemKey(number, "FolderID"), item.FolderId);
-    WriteString(Section, ItemKey(number, "Subject"), item.Subject);
-    WriteString(Section, ItemKey(number, "From"), item.From);
-    WriteTextOrDelete(ItemKey(number, "Date"), item.Date);
-    WriteString(Section, ItemKey(number, "MessageId"), item.MessageId);
-    WriteFailure(number, item.Failure);
-  });
-}
-
-void CFavoriteInfo::WriteFolderTrees() {
-  Section = FolderTreesSection;
-  WriteInt(Section, "NextID", NextTreeId);
-  WriteItems<CFolderTreeItem>(FavoriteFolderTreeList, InListOrder<CFolderTreeItem>(FolderTrees),
-                              [this](std::uint32_t number, const CFolderTreeItem& item) {
-                                WriteInt(Section, ItemKey(number, "ID"), item.TreeId);
-                                WriteString(Section, ItemKey(number, "TreeFileName"), item.TreeFileName);
-                                if (item.ForceOpen == 0 || item.ForceOpen == 1) {
-                                  WriteInt(Section, ItemKey(number, "ForceOpen"), item.ForceOpen);
-                                } else {
-                                  DeleteKey(Section, ItemKey(number, "ForceOpen"));
-                                }
-                              });
-}
-
-void CFavoriteInfo::WriteWindowStates() {
-  Section = WindowStatesSection;
-  WriteItems<CWindowStateItem>(FavoriteWindowStateList, InListOrder(WindowStates),
-                               [this](std::uint32_t number, const CWindowStateItem& item) {
-                                 WriteInt(Section, ItemKey(number, "WindowX"), item.WindowRect.Left);
-                                 WriteInt(Section, ItemKey(number, "WindowY"), item.WindowRect.Top);
-                                 WriteInt(Section, ItemKey(number, "WindowCX"), item.WindowRect.Width());
-                                 WriteInt(Section, ItemKey(number, "WindowCY"), item.WindowRect.Height());
-                               });
-}
+bool CFavoriteInfo::SaveFolders() { return SaveList(*this, FavoriteFolderList); }
+bool CFavoriteInfo::SaveMails() { return SaveList(*this, FavoriteMailList); }
+bool CFavoriteInfo::SaveFolderTrees() { return SaveList(*this, FavoriteFolderTreeList); }
+bool CFavoriteInfo::SaveMailHistory() { return SaveList(*this, MailHistoryList); }
+bool CFavoriteInfo::SaveWindowStates() { return SaveList(*this, FavoriteWindowStateList); }
+bool CFavoriteInfo::SaveMisc() { return Rewrite(*this, [this] { WriteMisc(*this); }); }

@@ -2,11 +2,9 @@
 // The favorites store: the five lists, the hot keys and the settings, and their settings file.
 #include <cstdint>
 #include <map>
-#include <string>
-#include <vector>
+#include <memory>
 
 #include "core/favorites/AddResult.h"
-#include "core/favorites/CAppInfo.h"
 #include "core/favorites/CFavoriteItemList.h"
 #include "core/favorites/CFolderItem.h"
 #include "core/favorites/CFolderTreeItemList.h"
@@ -16,8 +14,9 @@
 #include "core/favorites/CWindowStateItem.h"
 #include "core/favorites/FavoriteListKind.h"
 #include "core/favorites/ScreenRect.h"
+#include "core/ini/CIniFile.h"
 
-class CFavoriteInfo : public CAppInfo {
+class CFavoriteInfo : public CIniFile {
  public:
   CFavoriteInfo();
 
@@ -45,45 +44,16 @@ class CFavoriteInfo : public CAppInfo {
   CMailHistoryItemList History;
   CFavoriteItemList<CWindowStateItem> WindowStates;
   std::map<std::int32_t, CHotKey> HotKeys;  // kinds 1 to 6, always all present
-  bool MailFolder = false;
-  std::int32_t MailFolderDispMode = 0;
-  std::uint32_t MailHistoryNum = 20;
-  std::uint32_t MailTitleLength = 60;
   std::uint32_t StoredCounts[5] = {};  // numbered entries each list's section held when last read or written
-  bool SaveTreeComplete = false;
-  bool RestoreTreeComplete = false;
-  std::int32_t FolderTreeClosedDepth = -1;
-  std::int32_t RestoreTreeID = 0;
+  // The settings; their defaults stand with their keys in the settings table of CFavoriteInfo.cpp.
+  bool MailFolder;
+  std::int32_t MailFolderDispMode;
+  std::uint32_t MailHistoryNum;
+  std::uint32_t MailTitleLength;
+  bool SaveTreeComplete;
+  bool RestoreTreeComplete;
+  std::int32_t FolderTreeClosedDepth;
+  std::int32_t RestoreTreeID;
   ScreenRect EditWindowRect;
-  bool SetFocusAfterJump = true;
-
- private:
-  void SetDefaults();
-  // Rereads the file, lets `write` change the document and writes it back in one go.
-  template <class Write>
-  bool Rewrite(Write write);
-
-  void ReadMisc();
-  void ReadFolders();
-  void ReadMails(const char* section, int kind);
-  void ReadFolderTrees();
-  void ReadWindowStates();
-  void WriteMisc();
-  void WriteFolders();
-  void WriteMails(const char* section, int kind);
-  void WriteFolderTrees();
-  void WriteWindowStates();
-  // Reads numbered items until `readItem` finds no item under the number; counts them.
-  template <class ReadItem>
-  void ReadItems(int kind, ReadItem readItem);
-  // Writes the items under the numbers 0, 1, ..., each with its display name, then drops the
-  // numbers beyond them.
-  template <class Item, class WriteItem>
-  void WriteItems(int kind, const std::vector<const Item*>& items, WriteItem writeItem);
-  template <class Item>
-  static std::vector<const Item*> InListOrder(const CFavoriteItemList<Item>& list);
-  void WriteTextOrDelete(const std::string& key, const std::string& text);
-  void WriteFailure(std::uint32_t number, std::int32_t failure);
-  // Deletes the kind's keys of every number from `count` on, and records `count`.
-  void DeleteStaleItems(int kind, std::uint32_t count);
+  bool SetFocusAfterJump;
 };

@@ -10,11 +10,16 @@ struct ScreenRect {
   std::int32_t Bottom = 0;
 
   static ScreenRect FromPositionAndSize(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
-    return ScreenRect{x, y, Wrap(static_cast<std::uint32_t>(x) + static_cast<std::uint32_t>(width)),
-                      Wrap(static_cast<std::uint32_t>(y) + static_cast<std::uint32_t>(height))};
+    ScreenRect rect{x, y, 0, 0};
+    rect.SetWidth(width);
+    rect.SetHeight(height);
+    return rect;
   }
   std::int32_t Width() const { return Wrap(static_cast<std::uint32_t>(Right) - static_cast<std::uint32_t>(Left)); }
   std::int32_t Height() const { return Wrap(static_cast<std::uint32_t>(Bottom) - static_cast<std::uint32_t>(Top)); }
+  // Move the right or bottom edge so that the size from the left or top edge is as given.
+  void SetWidth(std::int32_t width) { Right = Wrap(static_cast<std::uint32_t>(Left) + static_cast<std::uint32_t>(width)); }
+  void SetHeight(std::int32_t height) { Bottom = Wrap(static_cast<std::uint32_t>(Top) + static_cast<std::uint32_t>(height)); }
   // True when all four values are `value`.
   bool IsAll(std::int32_t value) const { return Left == value && Top == value && Right == value && Bottom == value; }
 

@@ -13,8 +13,7 @@ class CIniFile {
   explicit CIniFile(const std::string& path) : Path(path) {}
   virtual ~CIniFile() = default;
 
-  std::string Path;     // full path of the file
-  std::string Section;  // the section the store is working on
+  std::string Path;  // full path of the file
 
   // The readers answer as GetPrivateProfileIntA / GetPrivateProfileStringA would on the loaded file.
   std::int32_t ReadInt(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
