@@ -9,6 +9,7 @@
 #include "sim/Screenshot.h"
 #include "sim/ScriptText.h"
 #include "sim/Transcript.h"
+#include "uiauto/UiAutomation.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
   }
   // A user acts a moment after the last window closed, not in the same instant: the activation that
   // follows a closed dialog settles first (a menu opened during it is cancelled at once under Wine).
-  if (step.Words[0] != "expect" && step.Words[0] != "echo") PumpMessagesFor(SettleMilliseconds);
+  if (step.Words[0] != "expect" && step.Words[0] != "echo") uiauto::PumpMessagesFor(SettleMilliseconds);
   if (m_answerer) m_answerer->BeginAction(step.Answers, step.NoDialog);
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
   int answerLine = 0;
@@ -205,14 +206,14 @@ std::string CScriptRunner::ShowMenu(const std::vector<std::string>& words) {
   } else if (words.size() == 2 && words[1] == "view") {
     m_host.ShowContextMenu(OpenedMailMenu);
   } else if (words.size() == 3 && words[1] == "main") {
-    HMENU bar = m_host.MenuBar();
+    const std::vector<uiauto::MenuItem> popups = uiauto::MenuItemsOf(m_host.MenuBar());
+    const int count = static_cast<int>(popups.size());
     int position = -1;
-    for (int i = 0, count = GetMenuItemCount(bar); i < count && position < 0; ++i) {
-      char title[256] = "";
-      GetMenuStringA(bar, i, title, sizeof title, MF_BYPOSITION);
+    for (int i = 0; i < count && position < 0; ++i) {
+      const std::string& title = popups[i].Text;
       if (MatchesPattern(title, words[2]) || MatchesPattern(WithoutAccelerators(title), words[2])) position = i;
     }
-    if (position < 0 && (!ParseNumber(words[2], position) || --position < 0 || position >= GetMenuItemCount(bar))) {
+    if (position < 0 && (!ParseNumber(words[2], position) || --position < 0 || position >= count)) {
       return "the menu bar has no pop-up \"" + words[2] + "\"";
     }
     m_host.ShowMenuBarPopup(position);
@@ -398,20 +399,8 @@ std::string CScriptRunner::Screenshot(const std::vector<std::string>& words) {
 std::string CScriptRunner::Wait(const std::vector<std::string>& words) {
   int milliseconds = 0;
   if (words.size() != 2 || !ParseNumber(words[1], milliseconds)) return "usage: wait <milliseconds>";
-  PumpMessagesFor(static_cast<DWORD>(milliseconds));
+  uiauto::PumpMessagesFor(static_cast<DWORD>(milliseconds));
   return std::string();
-}
-
-void CScriptRunner::PumpMessagesFor(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < milliseconds);
 }
 
 std::string CScriptRunner::Timeout(const std::vector<std::string>& words) {

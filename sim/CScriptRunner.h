@@ -52,7 +52,6 @@ class CScriptRunner {
   std::string Expect(const std::vector<std::string>& words);
   std::string Screenshot(const std::vector<std::string>& words);
   std::string Wait(const std::vector<std::string>& words);
-  static void PumpMessagesFor(DWORD milliseconds);
   std::string Timeout(const std::vector<std::string>& words);
   std::string Echo(const std::vector<std::string>& words);
   std::string Close(const std::vector<std::string>& words);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/uiauto/UiAutomation.h"
 #include "tests/win/TestHostWindows.h"
+#include "uiauto/UiAutomation.h"
 #include "win/menus/CPopupMenu.h"
 
 namespace {
