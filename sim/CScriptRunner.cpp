@@ -98,7 +98,7 @@ bool CScriptRunner::Load(const std::string& path, const std::string& dataFolder,
 }
 
 void CScriptRunner::Start() {
-  m_answerer.reset(new CModalAnswerer(m_host.Frame(), m_shotFolder));
+  m_answerer.reset(new CModalAnswerer(m_host.Windows().Frame(), m_shotFolder));
   m_host.SetScriptStepHandler([this] { RunNextStep(); });
   m_host.PostScriptStep();
 }
@@ -159,32 +159,35 @@ void CScriptRunner::Finish() {
 
 std::string CScriptRunner::MailIdOf(const std::string& word) const {
   int position = 0;
-  if (word.size() > 1 && word[0] == '#' && ParseNumber(word.substr(1), position)) return m_host.MailIdAt(position - 1);
+  if (word.size() > 1 && word[0] == '#' && ParseNumber(word.substr(1), position)) {
+    return m_host.Mails().MailIdAt(position - 1);
+  }
   return word;
 }
 
 std::string CScriptRunner::SelectFolder(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-folder <folder id>";
-  SetFocus(m_host.Tree());  // as a click on the folder would
-  return m_host.SelectFolder(words[1]) ? std::string() : "the folder \"" + words[1] + "\" could not be selected";
+  SetFocus(m_host.Windows().Tree());  // as a click on the folder would
+  return m_host.Mails().SelectFolder(words[1]) ? std::string()
+                                               : "the folder \"" + words[1] + "\" could not be selected";
 }
 
 std::string CScriptRunner::SelectMail(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-mail <mail id | #n>";
   const std::string mailId = MailIdOf(words[1]);
-  SetFocus(m_host.List());  // as a click on the mail would
-  return m_host.SelectMail(mailId) ? std::string() : "the mail \"" + words[1] + "\" could not be selected";
+  SetFocus(m_host.Windows().List());  // as a click on the mail would
+  return m_host.Mails().SelectMail(mailId) ? std::string() : "the mail \"" + words[1] + "\" could not be selected";
 }
 
 std::string CScriptRunner::SelectMails(const std::vector<std::string>& words) {
   std::vector<int> positions;
   for (size_t i = 1; i < words.size(); ++i) {
-    const int position = m_host.PositionOf(MailIdOf(words[i]));
+    const int position = m_host.Mails().PositionOf(MailIdOf(words[i]));
     if (position < 0) return "no mail \"" + words[i] + "\" in the current folder";
     positions.push_back(position);
   }
-  SetFocus(m_host.List());
-  return m_host.SelectMails(positions) ? std::string() : "usage: select-mails <mail id | #n>...";
+  SetFocus(m_host.Windows().List());
+  return m_host.Mails().SelectMails(positions) ? std::string() : "usage: select-mails <mail id | #n>...";
 }
 
 std::string CScriptRunner::Expand(const std::vector<std::string>& words) {
@@ -249,13 +252,13 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   const std::string kind = words.size() > 1 ? words[1] : std::string();
   bool done = false;
   if (kind == "renumber" && words.size() == 3) {
-    done = m_host.RenumberFolder(words[2]);
+    done = m_host.Faults().RenumberFolder(words[2]);
   } else if (kind == "remove" && words.size() == 3) {
-    done = m_host.RemoveFolder(words[2]);
+    done = m_host.Faults().RemoveFolder(words[2]);
   } else if (kind == "rename" && words.size() == 4) {
-    done = m_host.RenameFolder(words[2], words[3]);
+    done = m_host.Faults().RenameFolder(words[2], words[3]);
   } else if (kind == "ask-on-select" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
-    m_host.SetAskBeforeSelect(words[2] == "on");
+    m_host.Faults().SetAskBeforeSelect(words[2] == "on");
     done = true;
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off";
@@ -293,17 +296,18 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
   const std::string what = words.size() > 1 ? words[1] : std::string();
   const std::string value = words.size() > 2 ? words[2] : std::string();
   if (what == "current-folder" && words.size() == 3) {
-    const std::string actual = m_host.CurrentFolderId();
+    const std::string actual = m_host.Mails().CurrentFolderId();
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the current folder", actual, value);
   }
   if (what == "current-mail" && words.size() == 3) {
-    const std::string actual = m_host.CurrentMailId();
-    const std::string wanted = value == "none" ? m_host.CurrentMailboxId() + "?0" : MailIdOf(value);
+    const std::string actual = m_host.Mails().CurrentMailId();
+    const std::string wanted = value == "none" ? m_host.Mails().CurrentMailboxId() + "?0" : MailIdOf(value);
     return actual == wanted ? std::string() : Mismatch("the current mail", actual, wanted);
   }
   if (what == "selection") {
     std::string actual, wanted;
-    for (int i = m_host.NextMail(-1, true); i >= 0; i = m_host.NextMail(i, true)) actual += " " + m_host.MailIdAt(i);
+    const CMailListPane& mails = m_host.Mails();
+    for (int i = mails.NextMail(-1, true); i >= 0; i = mails.NextMail(i, true)) actual += " " + mails.MailIdAt(i);
     for (size_t i = 2; i < words.size(); ++i) wanted += " " + MailIdOf(words[i]);
     return actual == wanted ? std::string() : Mismatch("the selection", actual, wanted);
   }
@@ -318,18 +322,18 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
   }
   if (what == "focus" && words.size() == 3) {
     HWND focus = GetFocus();
-    const std::string actual = focus == m_host.Tree()   ? "tree"
-                               : focus == m_host.List() ? "list"
-                               : focus == m_host.View() ? "view"
+    const std::string actual = focus == m_host.Windows().Tree()   ? "tree"
+                               : focus == m_host.Windows().List() ? "list"
+                               : focus == m_host.Windows().View() ? "view"
                                                         : "other";
     return actual == value ? std::string() : Mismatch("the keyboard focus", actual, value);
   }
   if (what == "status" && words.size() == 3) {
-    const std::string actual = m_host.StatusText();
+    const std::string actual = m_host.Windows().StatusText();
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the status bar text", actual, value);
   }
   if (what == "header" && words.size() == 4) {
-    const std::string actual = m_host.CurrentMailHeader(value);
+    const std::string actual = m_host.Mails().CurrentMailHeader(value);
     return MatchesPattern(actual, words[3]) ? std::string() : Mismatch("header " + value, actual, words[3]);
   }
   if (what == "transcript" && words.size() == 3) {
@@ -390,8 +394,8 @@ std::string CScriptRunner::ExpectFile(const std::vector<std::string>& words) {
 std::string CScriptRunner::Screenshot(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: screenshot <name>";
   const std::string path = m_shotFolder + words[1] + ".png";
-  RedrawWindow(m_host.Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  if (!SaveScreenshot(path, m_host.Frame())) return "the screenshot " + path + " could not be saved";
+  RedrawWindow(m_host.Windows().Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (!SaveScreenshot(path, m_host.Windows().Frame())) return "the screenshot " + path + " could not be saved";
   Say("  screenshot %s", path.c_str());
   return std::string();
 }
