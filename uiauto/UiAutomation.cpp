@@ -31,7 +31,8 @@ HWND FindWindowWhere(const std::function<bool(HWND)>& test) {
 
 BOOL CALLBACK AddControl(HWND control, LPARAM parameter) {
   auto* controls = reinterpret_cast<std::vector<Control>*>(parameter);
-  controls->push_back({control, GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
+  controls->push_back(
+      {control, GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
   return TRUE;
 }
 
