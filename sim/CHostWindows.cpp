@@ -91,9 +91,3 @@ void CHostWindows::Layout(HWND window) const {
 void CHostWindows::SetStatusText(const std::string& text) const {
   SendMessageA(m_status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
-
-std::string CHostWindows::StatusText() const {
-  char text[1024] = "";
-  GetWindowTextA(m_status, text, sizeof text);
-  return text;
-}

@@ -16,12 +16,11 @@ class CHostWindows {
   void FrameDestroyed() { m_frame = nullptr; }
 
   HWND Frame() const { return m_frame; }
-  HWND FrameChild() const { return m_frameChild; }
   HWND Tree() const { return m_tree; }
   HWND List() const { return m_list; }
   HWND View() const { return m_view; }
+  HWND StatusBar() const { return m_status; }
   void SetStatusText(const std::string& text) const;
-  std::string StatusText() const;
 
  private:
   HWND m_frame = nullptr, m_frameChild = nullptr, m_treePane = nullptr, m_mailPane = nullptr;

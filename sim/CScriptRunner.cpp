@@ -43,7 +43,7 @@ CScriptRunner::Action CScriptRunner::FindAction(const std::string& name) {
   static const std::map<std::string, Action> actions = {
       {"select-folder", &CScriptRunner::SelectFolder}, {"select-mail", &CScriptRunner::SelectMail},
       {"select-mails", &CScriptRunner::SelectMails},   {"expand", &CScriptRunner::Expand},
-      {"collapse", &CScriptRunner::Collapse},          {"menu", &CScriptRunner::ShowMenu},
+      {"collapse", &CScriptRunner::Expand},          {"menu", &CScriptRunner::ShowMenu},
       {"rebuild-menu", &CScriptRunner::RebuildMenu},   {"key", &CScriptRunner::PressKey},
       {"setup", &CScriptRunner::Setup},                {"fault", &CScriptRunner::Fault},
       {"call", &CScriptRunner::CallHost},              {"expect", &CScriptRunner::Expect},
@@ -191,14 +191,11 @@ std::string CScriptRunner::SelectMails(const std::vector<std::string>& words) {
 }
 
 std::string CScriptRunner::Expand(const std::vector<std::string>& words) {
-  if (words.size() != 2) return "usage: expand <folder id>";
-  return m_host.ExpandFolder(words[1], true) ? std::string() : "the folder \"" + words[1] + "\" could not be expanded";
-}
-
-std::string CScriptRunner::Collapse(const std::vector<std::string>& words) {
-  if (words.size() != 2) return "usage: collapse <folder id>";
-  return m_host.ExpandFolder(words[1], false) ? std::string()
-                                              : "the folder \"" + words[1] + "\" could not be collapsed";
+  // "expand <folder id>" or "collapse <folder id>"
+  if (words.size() != 2) return "usage: " + words[0] + " <folder id>";
+  const bool expand = words[0] == "expand";
+  if (m_host.ExpandFolder(words[1], expand)) return std::string();
+  return "the folder \"" + words[1] + "\" could not be " + (expand ? "expanded" : "collapsed");
 }
 
 std::string CScriptRunner::ShowMenu(const std::vector<std::string>& words) {
@@ -321,15 +318,16 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
     return "the folder \"" + value + "\" is not " + what + " in the tree";
   }
   if (what == "focus" && words.size() == 3) {
-    HWND focus = GetFocus();
-    const std::string actual = focus == m_host.Windows().Tree()   ? "tree"
-                               : focus == m_host.Windows().List() ? "list"
-                               : focus == m_host.Windows().View() ? "view"
-                                                        : "other";
+    const HWND focus = GetFocus();
+    const CHostWindows& windows = m_host.Windows();
+    const std::string actual = focus == windows.Tree()   ? "tree"
+                               : focus == windows.List() ? "list"
+                               : focus == windows.View() ? "view"
+                                                         : "other";
     return actual == value ? std::string() : Mismatch("the keyboard focus", actual, value);
   }
   if (what == "status" && words.size() == 3) {
-    const std::string actual = m_host.Windows().StatusText();
+    const std::string actual = uiauto::TextOf(m_host.Windows().StatusBar());
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the status bar text", actual, value);
   }
   if (what == "header" && words.size() == 4) {

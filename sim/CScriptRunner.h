@@ -42,7 +42,6 @@ class CScriptRunner {
   std::string SelectMail(const std::vector<std::string>& words);
   std::string SelectMails(const std::vector<std::string>& words);
   std::string Expand(const std::vector<std::string>& words);
-  std::string Collapse(const std::vector<std::string>& words);
   std::string ShowMenu(const std::vector<std::string>& words);
   std::string RebuildMenu(const std::vector<std::string>& words);
   std::string PressKey(const std::vector<std::string>& words);
