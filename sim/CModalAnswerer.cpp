@@ -36,25 +36,27 @@ std::string Describe(HWND window) {
 
 // The position of the item that a script word names: "#3" (the third item, separators counted),
 // "id=32935" (by command), or its text as a pattern (with or without its "&" marks). -1 if none.
-int FindMenuItem(const std::vector<uiauto::MenuItem>& items, HMENU menu, const std::string& word) {
+int FindMenuItem(const std::vector<uiauto::MenuItem>& items, const std::string& word) {
   int number = 0;
   const int count = static_cast<int>(items.size());
   if (word.size() > 1 && word[0] == '#' && ParseNumber(word.substr(1), number)) {
     return number >= 1 && number <= count ? number - 1 : -1;
   }
-  if (word.compare(0, 3, "id=") == 0 && ParseNumber(word.substr(3), number)) {
-    return uiauto::PositionOfCommand(menu, static_cast<UINT>(number));
-  }
+  const bool byCommand = word.compare(0, 3, "id=") == 0 && ParseNumber(word.substr(3), number);
   for (int i = 0; i < count; ++i) {
-    const std::string& text = items[i].Text;
-    if (!text.empty() && (MatchesPattern(text, word) || MatchesPattern(WithoutAccelerators(text), word))) return i;
+    const uiauto::MenuItem& item = items[i];
+    if (byCommand ? !item.Separator && !item.HasSubMenu && item.Id == static_cast<UINT>(number)
+                  : !item.Text.empty() && (MatchesPattern(item.Text, word) ||
+                                           MatchesPattern(WithoutAccelerators(item.Text), word))) {
+      return i;
+    }
   }
   return -1;
 }
 
 bool CheckMenuItemState(HMENU menu, const std::string& word, const std::string& state, std::string& failure) {
   const std::vector<uiauto::MenuItem> items = uiauto::MenuItemsOf(menu);
-  const int position = FindMenuItem(items, menu, word);
+  const int position = FindMenuItem(items, word);
   if (state == "absent" || position < 0) {
     if ((state == "absent") == (position < 0)) return true;
     failure = "the popup menu has no item \"" + word + "\"";
@@ -265,12 +267,12 @@ bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& wo
       i += 2;
     } else if (words[i] == "cancel") {
       Say("  popup menu: cancelled");
-      uiauto::DismissMenu(window);
+      uiauto::PressKey(window, VK_ESCAPE);
       return true;
     } else if (words[i] == "pick" && i + 1 < words.size()) {
       for (size_t level = i + 1; level < words.size(); ++level) {
         const std::vector<uiauto::MenuItem> items = uiauto::MenuItemsOf(menu);
-        const int position = FindMenuItem(items, menu, words[level]);
+        const int position = FindMenuItem(items, words[level]);
         if (position < 0) {
           failure = "no item \"" + words[level] + "\" in " + Describe(window);
           return false;

@@ -42,6 +42,21 @@ void PostKey(HWND target, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, scanCode | 1 | (1 << 30) | (1u << 31));
 }
 
+// Position of the highlighted item, -1 when none is.
+int HighlightedPosition(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) return position;
+  }
+  return -1;
+}
+
+HWND WaitForWindow(const WindowQuery& query, DWORD timeout) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindWindowOf(query)) != nullptr; }, timeout);
+  return found;
+}
+
 }  // namespace
 
 std::string TextOf(HWND window) {
@@ -72,12 +87,6 @@ HWND FindWindowOf(const WindowQuery& query) {
            (query.ClassName.empty() || ClassOf(window) == query.ClassName) &&
            (query.Title.empty() || TextOf(window) == query.Title);
   });
-}
-
-HWND WaitForWindow(const WindowQuery& query, DWORD timeout) {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindWindowOf(query)) != nullptr; }, timeout);
-  return found;
 }
 
 HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
@@ -142,24 +151,6 @@ std::vector<MenuItem> MenuItemsOf(HMENU menu) {
                      (info.fType & MFT_SEPARATOR) != 0, info.hSubMenu != nullptr});
   }
   return items;
-}
-
-int HighlightedPosition(HMENU menu) {
-  const int count = GetMenuItemCount(menu);
-  for (int position = 0; position < count; ++position) {
-    if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) return position;
-  }
-  return -1;
-}
-
-int PositionOfCommand(HMENU menu, UINT commandId) {
-  const std::vector<MenuItem> items = MenuItemsOf(menu);
-  for (size_t position = 0; position < items.size(); ++position) {
-    if (!items[position].Separator && !items[position].HasSubMenu && items[position].Id == commandId) {
-      return static_cast<int>(position);
-    }
-  }
-  return -1;
 }
 
 void PressKey(HWND window, UINT virtualKey) {
@@ -244,11 +235,9 @@ HWND OpenSubMenu(HWND popup, int position) {
   return opened;
 }
 
-void DismissMenu(HWND popup) { PostKey(popup, VK_ESCAPE); }
-
 void Dismiss(HWND window) {
   if (IsPopupMenu(window)) {
-    DismissMenu(window);
+    PostKey(window, VK_ESCAPE);
     return;
   }
   for (int id : {IDCANCEL, IDNO, IDOK}) {

@@ -27,7 +27,6 @@ struct WindowQuery {
   DWORD ThreadId = 0;  // 0: any thread of this process
 };
 HWND FindWindowOf(const WindowQuery& query);
-HWND WaitForWindow(const WindowQuery& query, DWORD timeout = DefaultTimeout);
 // Dialogs and message boxes both have the dialog class; message boxes are captioned by their owner.
 HWND WaitForDialog(const std::string& title = std::string(), DWORD threadId = 0, DWORD timeout = DefaultTimeout);
 HWND WaitForPopupMenu(DWORD threadId = 0, DWORD timeout = DefaultTimeout);
@@ -67,10 +66,6 @@ struct MenuItem {
 };
 HMENU MenuOf(HWND popup);
 std::vector<MenuItem> MenuItemsOf(HMENU menu);
-// Position of the highlighted item, -1 when none is.
-int HighlightedPosition(HMENU menu);
-// The position of the item with the command id, -1 when the menu has none.
-int PositionOfCommand(HMENU menu, UINT commandId);
 
 // Answers as a user: a key pressed in the window that has the focus of the given window's thread.
 void PressKey(HWND window, UINT virtualKey);
@@ -93,8 +88,6 @@ bool HighlightMenuItem(HWND popup, int position);
 bool PickMenuItem(HWND popup, int position);
 // Highlights the item and opens its submenu with the Right key: the submenu's window, or null.
 HWND OpenSubMenu(HWND popup, int position);
-// Escape: closes the menu without a choice.
-void DismissMenu(HWND popup);
 // Closes a popup menu, dialog or message box without a choice: Escape, Cancel, No or OK, or the
 // close message.
 void Dismiss(HWND window);
