@@ -3,6 +3,13 @@
 #include "sim/MailText.h"
 #include "sim/Transcript.h"
 
+namespace {
+
+// The list opens the focused mail on this timer; plug-ins poke it to have that done now.
+const UINT_PTR TimerId = 2350;
+
+}  // namespace
+
 std::string CMailListPane::CurrentMailboxId() const {
   return m_currentFolder ? CMailStore::MailboxOf(*m_currentFolder).Id : std::string();
 }

@@ -17,9 +17,6 @@
 
 class CMailListPane {
  public:
-  // The list opens the focused mail on this timer; plug-ins poke it to have that done now.
-  static const UINT_PTR TimerId = 2350;
-
   // `beforeSelect` runs whenever a mail is about to be selected.
   CMailListPane(CMailStore& store, CFolderTreePane& tree, CPluginSet& plugins, const CHostWindows& windows,
                 std::function<void()> beforeSelect)

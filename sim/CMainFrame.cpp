@@ -165,7 +165,8 @@ LRESULT CMainFrame::HandleTreeMessage(HWND window, UINT message, WPARAM wParam, 
 }
 
 void CMainFrame::RunMenu(HMENU popup, POINT at) {
-  const int chosen = TrackMenu(m_windows.Frame(), popup, at);
+  // WM_INITMENUPOPUP asks the update callbacks before the menu shows.
+  const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, m_windows.Frame(), nullptr);
   if (chosen != 0) OnCommand(chosen);
 }
 

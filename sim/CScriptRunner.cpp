@@ -43,7 +43,7 @@ CScriptRunner::Action CScriptRunner::FindAction(const std::string& name) {
   static const std::map<std::string, Action> actions = {
       {"select-folder", &CScriptRunner::SelectFolder}, {"select-mail", &CScriptRunner::SelectMail},
       {"select-mails", &CScriptRunner::SelectMails},   {"expand", &CScriptRunner::Expand},
-      {"collapse", &CScriptRunner::Expand},          {"menu", &CScriptRunner::ShowMenu},
+      {"collapse", &CScriptRunner::Expand},            {"menu", &CScriptRunner::ShowMenu},
       {"rebuild-menu", &CScriptRunner::RebuildMenu},   {"key", &CScriptRunner::PressKey},
       {"setup", &CScriptRunner::Setup},                {"fault", &CScriptRunner::Fault},
       {"call", &CScriptRunner::CallHost},              {"expect", &CScriptRunner::Expect},

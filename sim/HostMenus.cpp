@@ -66,8 +66,3 @@ HMENU MakeContextMenu(CPluginSet& plugins, HWND frame, HostMenuType type) {
   OfferToPlugins(plugins, frame, menu, type);
   return menu;
 }
-
-int TrackMenu(HWND frame, HMENU popup, POINT at) {
-  // WM_INITMENUPOPUP asks the update callbacks before the menu shows.
-  return TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, frame, nullptr);
-}

@@ -31,5 +31,3 @@ enum HostCommand : int {
 
 HMENU MakeMenuBar(CPluginSet& plugins, HWND frame, bool askBeforeSelect);
 HMENU MakeContextMenu(CPluginSet& plugins, HWND frame, HostMenuType type);
-// Shows the popup menu until the user chooses a command (returned) or cancels (0).
-int TrackMenu(HWND frame, HMENU popup, POINT at);
