@@ -96,7 +96,7 @@ bool CMainFrame::ExpandFolder(const std::string& folderId, bool expand) {
   return folder != nullptr && m_tree.Expand(*folder, expand);
 }
 
-bool CMainFrame::IsFolderExpanded(const std::string& folderId) const {
+bool CMainFrame::IsFolderExpanded(const std::string& folderId) {
   const SimFolder* folder = m_store.FindFolder(folderId);
   return folder != nullptr && m_tree.IsExpanded(*folder);
 }

@@ -37,7 +37,7 @@ class CMainFrame {
 
   // The folder tree, by folder id.
   bool ExpandFolder(const std::string& folderId, bool expand);
-  bool IsFolderExpanded(const std::string& folderId) const;
+  bool IsFolderExpanded(const std::string& folderId);
   bool HasTreeItem(const std::string& pattern) const { return m_tree.HasItemMatching(pattern); }
 
   // Menus: the menu bar's pop-up at this position, or a context menu; the chosen command is run.
