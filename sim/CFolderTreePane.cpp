@@ -67,12 +67,12 @@ HTREEITEM CFolderTreePane::ChildOf(HTREEITEM parent, const SimFolder& folder) co
   return item;
 }
 
-HTREEITEM CFolderTreePane::ItemOf(const SimFolder& folder) {
+HTREEITEM CFolderTreePane::ItemOf(const SimFolder& folder, bool populate) {
   std::vector<const SimFolder*> way;
   for (const SimFolder* step = &folder; step; step = step->Parent) way.insert(way.begin(), step);
   HTREEITEM item = nullptr;
   for (const SimFolder* step : way) {
-    if (item) Populate(item);
+    if (item && populate) Populate(item);
     item = ChildOf(item, *step);
     if (item == nullptr) return nullptr;
   }
@@ -80,7 +80,7 @@ HTREEITEM CFolderTreePane::ItemOf(const SimFolder& folder) {
 }
 
 bool CFolderTreePane::Select(const SimFolder& folder) {
-  HTREEITEM item = ItemOf(folder);
+  HTREEITEM item = ItemOf(folder, true);
   for (HTREEITEM above = item ? TreeView_GetParent(m_tree, item) : nullptr; above;
        above = TreeView_GetParent(m_tree, above)) {
     TreeView_Expand(m_tree, above, TVE_EXPAND);
@@ -89,21 +89,15 @@ bool CFolderTreePane::Select(const SimFolder& folder) {
 }
 
 bool CFolderTreePane::Expand(const SimFolder& folder, bool expand) {
-  HTREEITEM item = ItemOf(folder);
+  HTREEITEM item = ItemOf(folder, true);
   if (item == nullptr) return false;
   if (expand) Populate(item);
   return TreeView_Expand(m_tree, item, expand ? TVE_EXPAND : TVE_COLLAPSE);
 }
 
-bool CFolderTreePane::IsExpanded(const SimFolder& folder) const {
-  HTREEITEM item = nullptr;
-  std::vector<const SimFolder*> way;
-  for (const SimFolder* step = &folder; step; step = step->Parent) way.insert(way.begin(), step);
-  for (const SimFolder* step : way) {
-    item = ChildOf(item, *step);
-    if (item == nullptr) return false;
-  }
-  return (TreeView_GetItemState(m_tree, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+bool CFolderTreePane::IsExpanded(const SimFolder& folder) {
+  HTREEITEM item = ItemOf(folder, false);
+  return item != nullptr && (TreeView_GetItemState(m_tree, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
 void CFolderTreePane::ShowUnreadCount(const SimFolder& mailbox) {

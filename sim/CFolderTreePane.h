@@ -23,7 +23,7 @@ class CFolderTreePane {
   bool Expand(const SimFolder& folder, bool expand);
   void ShowUnreadCount(const SimFolder& mailbox);
   // False also for a folder whose item has not been inserted yet.
-  bool IsExpanded(const SimFolder& folder) const;
+  bool IsExpanded(const SimFolder& folder);
   SimFolder* FolderAt(HTREEITEM item) const;
   SimFolder* FolderAtPoint(POINT screen) const;
   // True when an item whose text matches the pattern has been inserted.
@@ -31,7 +31,8 @@ class CFolderTreePane {
 
  private:
   HTREEITEM Insert(HTREEITEM parent, SimFolder& folder);
-  HTREEITEM ItemOf(const SimFolder& folder);
+  // With `populate`, the folders above it show their subfolders on the way down.
+  HTREEITEM ItemOf(const SimFolder& folder, bool populate);
   HTREEITEM ChildOf(HTREEITEM parent, const SimFolder& folder) const;
   bool HasItemMatching(HTREEITEM first, const std::string& pattern) const;
 

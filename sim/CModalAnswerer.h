@@ -39,7 +39,6 @@ class CModalAnswerer {
   bool AnswerPopup(HWND window, const std::vector<std::string>& words, std::string& failure);
   bool Press(HWND window, const std::string& button, std::string& failure);
   void TakeShot(const std::string& name, HWND window);
-  static void Dismiss(HWND window);
 
   HWND m_frame;
   std::string m_shotFolder;

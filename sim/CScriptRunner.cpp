@@ -9,6 +9,7 @@
 #include "sim/Screenshot.h"
 #include "sim/ScriptText.h"
 #include "sim/Transcript.h"
+#include "uiauto/UiAutomation.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ CScriptRunner::Action CScriptRunner::FindAction(const std::string& name) {
   static const std::map<std::string, Action> actions = {
       {"select-folder", &CScriptRunner::SelectFolder}, {"select-mail", &CScriptRunner::SelectMail},
       {"select-mails", &CScriptRunner::SelectMails},   {"expand", &CScriptRunner::Expand},
-      {"collapse", &CScriptRunner::Collapse},          {"menu", &CScriptRunner::ShowMenu},
+      {"collapse", &CScriptRunner::Expand},            {"menu", &CScriptRunner::ShowMenu},
       {"rebuild-menu", &CScriptRunner::RebuildMenu},   {"key", &CScriptRunner::PressKey},
       {"setup", &CScriptRunner::Setup},                {"fault", &CScriptRunner::Fault},
       {"call", &CScriptRunner::CallHost},              {"expect", &CScriptRunner::Expect},
@@ -97,7 +98,7 @@ bool CScriptRunner::Load(const std::string& path, const std::string& dataFolder,
 }
 
 void CScriptRunner::Start() {
-  m_answerer.reset(new CModalAnswerer(m_host.Frame(), m_shotFolder));
+  m_answerer.reset(new CModalAnswerer(m_host.Windows().Frame(), m_shotFolder));
   m_host.SetScriptStepHandler([this] { RunNextStep(); });
   m_host.PostScriptStep();
 }
@@ -132,7 +133,7 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
   }
   // A user acts a moment after the last window closed, not in the same instant: the activation that
   // follows a closed dialog settles first (a menu opened during it is cancelled at once under Wine).
-  if (step.Words[0] != "expect" && step.Words[0] != "echo") PumpMessagesFor(SettleMilliseconds);
+  if (step.Words[0] != "expect" && step.Words[0] != "echo") uiauto::PumpMessagesFor(SettleMilliseconds);
   if (m_answerer) m_answerer->BeginAction(step.Answers, step.NoDialog);
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
   int answerLine = 0;
@@ -158,43 +159,43 @@ void CScriptRunner::Finish() {
 
 std::string CScriptRunner::MailIdOf(const std::string& word) const {
   int position = 0;
-  if (word.size() > 1 && word[0] == '#' && ParseNumber(word.substr(1), position)) return m_host.MailIdAt(position - 1);
+  if (word.size() > 1 && word[0] == '#' && ParseNumber(word.substr(1), position)) {
+    return m_host.Mails().MailIdAt(position - 1);
+  }
   return word;
 }
 
 std::string CScriptRunner::SelectFolder(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-folder <folder id>";
-  SetFocus(m_host.Tree());  // as a click on the folder would
-  return m_host.SelectFolder(words[1]) ? std::string() : "the folder \"" + words[1] + "\" could not be selected";
+  SetFocus(m_host.Windows().Tree());  // as a click on the folder would
+  return m_host.Mails().SelectFolder(words[1]) ? std::string()
+                                               : "the folder \"" + words[1] + "\" could not be selected";
 }
 
 std::string CScriptRunner::SelectMail(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-mail <mail id | #n>";
   const std::string mailId = MailIdOf(words[1]);
-  SetFocus(m_host.List());  // as a click on the mail would
-  return m_host.SelectMail(mailId) ? std::string() : "the mail \"" + words[1] + "\" could not be selected";
+  SetFocus(m_host.Windows().List());  // as a click on the mail would
+  return m_host.Mails().SelectMail(mailId) ? std::string() : "the mail \"" + words[1] + "\" could not be selected";
 }
 
 std::string CScriptRunner::SelectMails(const std::vector<std::string>& words) {
   std::vector<int> positions;
   for (size_t i = 1; i < words.size(); ++i) {
-    const int position = m_host.PositionOf(MailIdOf(words[i]));
+    const int position = m_host.Mails().PositionOf(MailIdOf(words[i]));
     if (position < 0) return "no mail \"" + words[i] + "\" in the current folder";
     positions.push_back(position);
   }
-  SetFocus(m_host.List());
-  return m_host.SelectMails(positions) ? std::string() : "usage: select-mails <mail id | #n>...";
+  SetFocus(m_host.Windows().List());
+  return m_host.Mails().SelectMails(positions) ? std::string() : "usage: select-mails <mail id | #n>...";
 }
 
 std::string CScriptRunner::Expand(const std::vector<std::string>& words) {
-  if (words.size() != 2) return "usage: expand <folder id>";
-  return m_host.ExpandFolder(words[1], true) ? std::string() : "the folder \"" + words[1] + "\" could not be expanded";
-}
-
-std::string CScriptRunner::Collapse(const std::vector<std::string>& words) {
-  if (words.size() != 2) return "usage: collapse <folder id>";
-  return m_host.ExpandFolder(words[1], false) ? std::string()
-                                              : "the folder \"" + words[1] + "\" could not be collapsed";
+  // "expand <folder id>" or "collapse <folder id>"
+  if (words.size() != 2) return "usage: " + words[0] + " <folder id>";
+  const bool expand = words[0] == "expand";
+  if (m_host.ExpandFolder(words[1], expand)) return std::string();
+  return "the folder \"" + words[1] + "\" could not be " + (expand ? "expanded" : "collapsed");
 }
 
 std::string CScriptRunner::ShowMenu(const std::vector<std::string>& words) {
@@ -205,14 +206,14 @@ std::string CScriptRunner::ShowMenu(const std::vector<std::string>& words) {
   } else if (words.size() == 2 && words[1] == "view") {
     m_host.ShowContextMenu(OpenedMailMenu);
   } else if (words.size() == 3 && words[1] == "main") {
-    HMENU bar = m_host.MenuBar();
+    const std::vector<uiauto::MenuItem> popups = uiauto::MenuItemsOf(m_host.MenuBar());
+    const int count = static_cast<int>(popups.size());
     int position = -1;
-    for (int i = 0, count = GetMenuItemCount(bar); i < count && position < 0; ++i) {
-      char title[256] = "";
-      GetMenuStringA(bar, i, title, sizeof title, MF_BYPOSITION);
+    for (int i = 0; i < count && position < 0; ++i) {
+      const std::string& title = popups[i].Text;
       if (MatchesPattern(title, words[2]) || MatchesPattern(WithoutAccelerators(title), words[2])) position = i;
     }
-    if (position < 0 && (!ParseNumber(words[2], position) || --position < 0 || position >= GetMenuItemCount(bar))) {
+    if (position < 0 && (!ParseNumber(words[2], position) || --position < 0 || position >= count)) {
       return "the menu bar has no pop-up \"" + words[2] + "\"";
     }
     m_host.ShowMenuBarPopup(position);
@@ -248,13 +249,13 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   const std::string kind = words.size() > 1 ? words[1] : std::string();
   bool done = false;
   if (kind == "renumber" && words.size() == 3) {
-    done = m_host.RenumberFolder(words[2]);
+    done = m_host.Faults().RenumberFolder(words[2]);
   } else if (kind == "remove" && words.size() == 3) {
-    done = m_host.RemoveFolder(words[2]);
+    done = m_host.Faults().RemoveFolder(words[2]);
   } else if (kind == "rename" && words.size() == 4) {
-    done = m_host.RenameFolder(words[2], words[3]);
+    done = m_host.Faults().RenameFolder(words[2], words[3]);
   } else if (kind == "ask-on-select" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
-    m_host.SetAskBeforeSelect(words[2] == "on");
+    m_host.Faults().SetAskBeforeSelect(words[2] == "on");
     done = true;
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off";
@@ -292,17 +293,18 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
   const std::string what = words.size() > 1 ? words[1] : std::string();
   const std::string value = words.size() > 2 ? words[2] : std::string();
   if (what == "current-folder" && words.size() == 3) {
-    const std::string actual = m_host.CurrentFolderId();
+    const std::string actual = m_host.Mails().CurrentFolderId();
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the current folder", actual, value);
   }
   if (what == "current-mail" && words.size() == 3) {
-    const std::string actual = m_host.CurrentMailId();
-    const std::string wanted = value == "none" ? m_host.CurrentMailboxId() + "?0" : MailIdOf(value);
+    const std::string actual = m_host.Mails().CurrentMailId();
+    const std::string wanted = value == "none" ? m_host.Mails().CurrentMailboxId() + "?0" : MailIdOf(value);
     return actual == wanted ? std::string() : Mismatch("the current mail", actual, wanted);
   }
   if (what == "selection") {
     std::string actual, wanted;
-    for (int i = m_host.NextMail(-1, true); i >= 0; i = m_host.NextMail(i, true)) actual += " " + m_host.MailIdAt(i);
+    const CMailListPane& mails = m_host.Mails();
+    for (int i = mails.NextMail(-1, true); i >= 0; i = mails.NextMail(i, true)) actual += " " + mails.MailIdAt(i);
     for (size_t i = 2; i < words.size(); ++i) wanted += " " + MailIdOf(words[i]);
     return actual == wanted ? std::string() : Mismatch("the selection", actual, wanted);
   }
@@ -316,19 +318,20 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
     return "the folder \"" + value + "\" is not " + what + " in the tree";
   }
   if (what == "focus" && words.size() == 3) {
-    HWND focus = GetFocus();
-    const std::string actual = focus == m_host.Tree()   ? "tree"
-                               : focus == m_host.List() ? "list"
-                               : focus == m_host.View() ? "view"
-                                                        : "other";
+    const HWND focus = GetFocus();
+    const CHostWindows& windows = m_host.Windows();
+    const std::string actual = focus == windows.Tree()   ? "tree"
+                               : focus == windows.List() ? "list"
+                               : focus == windows.View() ? "view"
+                                                         : "other";
     return actual == value ? std::string() : Mismatch("the keyboard focus", actual, value);
   }
   if (what == "status" && words.size() == 3) {
-    const std::string actual = m_host.StatusText();
+    const std::string actual = uiauto::TextOf(m_host.Windows().StatusBar());
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the status bar text", actual, value);
   }
   if (what == "header" && words.size() == 4) {
-    const std::string actual = m_host.CurrentMailHeader(value);
+    const std::string actual = m_host.Mails().CurrentMailHeader(value);
     return MatchesPattern(actual, words[3]) ? std::string() : Mismatch("header " + value, actual, words[3]);
   }
   if (what == "transcript" && words.size() == 3) {
@@ -389,8 +392,8 @@ std::string CScriptRunner::ExpectFile(const std::vector<std::string>& words) {
 std::string CScriptRunner::Screenshot(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: screenshot <name>";
   const std::string path = m_shotFolder + words[1] + ".png";
-  RedrawWindow(m_host.Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  if (!SaveScreenshot(path, m_host.Frame())) return "the screenshot " + path + " could not be saved";
+  RedrawWindow(m_host.Windows().Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (!SaveScreenshot(path, m_host.Windows().Frame())) return "the screenshot " + path + " could not be saved";
   Say("  screenshot %s", path.c_str());
   return std::string();
 }
@@ -398,20 +401,8 @@ std::string CScriptRunner::Screenshot(const std::vector<std::string>& words) {
 std::string CScriptRunner::Wait(const std::vector<std::string>& words) {
   int milliseconds = 0;
   if (words.size() != 2 || !ParseNumber(words[1], milliseconds)) return "usage: wait <milliseconds>";
-  PumpMessagesFor(static_cast<DWORD>(milliseconds));
+  uiauto::PumpMessagesFor(static_cast<DWORD>(milliseconds));
   return std::string();
-}
-
-void CScriptRunner::PumpMessagesFor(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < milliseconds);
 }
 
 std::string CScriptRunner::Timeout(const std::vector<std::string>& words) {

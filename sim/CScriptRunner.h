@@ -42,7 +42,6 @@ class CScriptRunner {
   std::string SelectMail(const std::vector<std::string>& words);
   std::string SelectMails(const std::vector<std::string>& words);
   std::string Expand(const std::vector<std::string>& words);
-  std::string Collapse(const std::vector<std::string>& words);
   std::string ShowMenu(const std::vector<std::string>& words);
   std::string RebuildMenu(const std::vector<std::string>& words);
   std::string PressKey(const std::vector<std::string>& words);
@@ -52,7 +51,6 @@ class CScriptRunner {
   std::string Expect(const std::vector<std::string>& words);
   std::string Screenshot(const std::vector<std::string>& words);
   std::string Wait(const std::vector<std::string>& words);
-  static void PumpMessagesFor(DWORD milliseconds);
   std::string Timeout(const std::vector<std::string>& words);
   std::string Echo(const std::vector<std::string>& words);
   std::string Close(const std::vector<std::string>& words);

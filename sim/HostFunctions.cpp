@@ -43,10 +43,10 @@ extern "C" {
 BOOL WINAPI TVA_GetWindowHandles(HWND* mainFrame, HWND* folderTree, HWND* mailList,
                                                        HWND* messageView) {
   CMainFrame& host = TheHost();
-  if (mainFrame) *mainFrame = host.Frame();
-  if (folderTree) *folderTree = host.Tree();
-  if (mailList) *mailList = host.List();
-  if (messageView) *messageView = host.View();
+  if (mainFrame) *mainFrame = host.Windows().Frame();
+  if (folderTree) *folderTree = host.Windows().Tree();
+  if (mailList) *mailList = host.Windows().List();
+  if (messageView) *messageView = host.Windows().View();
   return host.IsOpen();
 }
 
@@ -65,16 +65,16 @@ LPCSTR WINAPI TVA_GetDataFolder(void) {
 
 LPCSTR WINAPI TVA_GetCurrentMailBox(void) {
   static std::string kept;
-  return Keep(kept, TheHost().CurrentMailboxId());
+  return Keep(kept, TheHost().Mails().CurrentMailboxId());
 }
 
 LPCSTR WINAPI TVA_GetCurrentFolder(void) {
   static std::string kept;
-  return Keep(kept, TheHost().CurrentFolderId());
+  return Keep(kept, TheHost().Mails().CurrentFolderId());
 }
 
 BOOL WINAPI TVA_SetCurrentFolder(LPCSTR folderId) {
-  return TheHost().SelectFolder(TextOf(folderId));
+  return TheHost().Mails().SelectFolder(TextOf(folderId));
 }
 
 LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {
@@ -83,23 +83,23 @@ LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {
   return Keep(kept, folder ? CMailStore::DisplayName(*folder) : std::string());
 }
 
-void WINAPI TVA_SetMessageText(HWND, LPCSTR text) { TheHost().SetStatusText(TextOf(text)); }
+void WINAPI TVA_SetMessageText(HWND, LPCSTR text) { TheHost().Windows().SetStatusText(TextOf(text)); }
 
 LPCSTR WINAPI TVA_GetCurrentMail(void) {
   static std::string kept;
-  return Keep(kept, TheHost().CurrentMailId());
+  return Keep(kept, TheHost().Mails().CurrentMailId());
 }
 
-BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) { return TheHost().SelectMail(TextOf(mailId)); }
+BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) { return TheHost().Mails().SelectMail(TextOf(mailId)); }
 
 int WINAPI TVA_GetNextMail(int startIndex, LPSTR buffer, int bufferSize, int selectedOnly) {
-  const int next = TheHost().NextMail(startIndex, selectedOnly != 0);
-  CopyOut(next >= 0 ? TheHost().MailIdAt(next) : std::string(), buffer, bufferSize);
+  const int next = TheHost().Mails().NextMail(startIndex, selectedOnly != 0);
+  CopyOut(next >= 0 ? TheHost().Mails().MailIdAt(next) : std::string(), buffer, bufferSize);
   return next;
 }
 
 BOOL WINAPI TVA_SetSel(LPCSTR mailId, int select) {
-  return select != 0 && TheHost().AddToSelection(TextOf(mailId));
+  return select != 0 && TheHost().Mails().AddToSelection(TextOf(mailId));
 }
 
 int WINAPI TVA_GetStatus(LPCSTR mailId) {
@@ -114,7 +114,7 @@ int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
 }
 
 int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
-  return CopyOut(TheHost().CurrentMailHeader(TextOf(headerName)), buffer, bufferSize);
+  return CopyOut(TheHost().Mails().CurrentMailHeader(TextOf(headerName)), buffer, bufferSize);
 }
 
 // The functions this host offers without doing anything: present for plug-ins that look them up.

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "tests/uiauto/UiAutomation.h"
 #include "tests/win/FrameworkTestDialogs.h"
 #include "tests/win/TestHostWindows.h"
+#include "uiauto/UiAutomation.h"
 #include "win/ui/CUiGothicDialog.h"
 #include "win/ui/ModuleInstance.h"
 

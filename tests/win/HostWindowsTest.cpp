@@ -8,9 +8,9 @@
 
 #include "core/hostlink/HostFolders.h"
 #include "tests/testhost/FakeHost.h"
-#include "tests/uiauto/UiAutomation.h"
 #include "tests/win/MessageRecorder.h"
 #include "tests/win/TestHostWindows.h"
+#include "uiauto/UiAutomation.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
 #include "win/host/HostWindows.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/uiauto/UiAutomation.h"
 #include "tests/win/TestHostWindows.h"
+#include "uiauto/UiAutomation.h"
 #include "win/menus/CPopupMenu.h"
 
 namespace {
@@ -110,7 +110,7 @@ class TrackTest : public ::testing::Test {
       }
       // Never leave the test hanging: whatever menu is still up once the user is done is dismissed.
       while (tracking) {
-        if (HWND open = uiauto::FindWindowOf({"#32768", "", thisThread})) uiauto::DismissMenu(open);
+        if (HWND open = uiauto::FindWindowOf({"#32768", "", thisThread})) uiauto::Dismiss(open);
         Sleep(100);
       }
     });
@@ -136,7 +136,7 @@ TEST_F(TrackTest, ReturnsThePickedId) {
 }
 
 TEST_F(TrackTest, ReturnsZeroWhenDismissed) {
-  EXPECT_EQ(TrackAnswered([](HWND popup) { uiauto::DismissMenu(popup); }), 0) << "Escape";
+  EXPECT_EQ(TrackAnswered([](HWND popup) { uiauto::PressKey(popup, VK_ESCAPE); }), 0) << "Escape";
   EXPECT_EQ(TrackAnswered([](HWND) { uiauto::ClickAt({5, 5}); }), 0) << "click outside";
 }
 
@@ -146,12 +146,12 @@ TEST_F(TrackTest, GrayedItemIsNeverReturned) {
     std::function<void(HWND)> act;
   } attempts[] = {
       {"keys", [](HWND popup) {
-         if (!uiauto::PickMenuItem(popup, 1)) uiauto::DismissMenu(popup);
+         if (!uiauto::PickMenuItem(popup, 1)) uiauto::Dismiss(popup);
        }},
       {"click", [](HWND popup) {
          const RECT item = uiauto::MenuItemRect(popup, 1);
          uiauto::ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-         if (!uiauto::WaitUntilGone(popup, 500)) uiauto::DismissMenu(popup);
+         if (!uiauto::WaitUntilGone(popup, 500)) uiauto::Dismiss(popup);
        }},
   };
   for (const auto& attempt : attempts) EXPECT_NE(TrackAnswered(attempt.act), 2) << attempt.how;

@@ -10,8 +10,12 @@
 #include "resources/resource.h"
 #include "tests/testhost/LanguageResources.h"
 #include "tests/win/ResourceModuleTest.h"
+#include "uiauto/UiAutomation.h"
 
 namespace {
+
+using uiauto::ClassOf;
+using uiauto::WideTextOf;
 
 struct ExpectedControl {
   int id;
@@ -120,18 +124,6 @@ std::string Narrow(const std::wstring& text) {
   return result;
 }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[512] = L"";
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-std::string ClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 bool HasJapanese(const std::wstring& text) {
   for (wchar_t c : text) {
     if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) return true;
@@ -167,7 +159,7 @@ TEST_P(DialogTemplates, CreateInEnglishWithTheControlsAndLabelsTheCodeUses) {
   for (const auto& expected : kDialogs) {
     HWND dialog = Create(expected.id, kEnglish);
     ASSERT_NE(dialog, nullptr) << "dialog " << expected.id << ", error " << GetLastError();
-    EXPECT_EQ(Narrow(TextOf(dialog)), Narrow(expected.caption)) << "dialog " << expected.id;
+    EXPECT_EQ(Narrow(WideTextOf(dialog)), Narrow(expected.caption)) << "dialog " << expected.id;
     for (const auto& control : expected.controls) {
       HWND window = GetDlgItem(dialog, control.id);
       ASSERT_NE(window, nullptr) << "dialog " << expected.id << ", control " << control.id;
@@ -177,7 +169,7 @@ TEST_P(DialogTemplates, CreateInEnglishWithTheControlsAndLabelsTheCodeUses) {
       EXPECT_EQ(style & control.styleMask, control.style)
           << "dialog " << expected.id << ", control " << control.id << ", style " << std::hex << style;
       if (control.english) {
-        EXPECT_EQ(Narrow(TextOf(window)), Narrow(control.english))
+        EXPECT_EQ(Narrow(WideTextOf(window)), Narrow(control.english))
             << "dialog " << expected.id << ", control " << control.id;
       }
       if (control.buddy) {
@@ -188,7 +180,7 @@ TEST_P(DialogTemplates, CreateInEnglishWithTheControlsAndLabelsTheCodeUses) {
     for (const wchar_t* label : expected.labels) {
       bool found = false;
       for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        found = found || TextOf(child) == label;
+        found = found || WideTextOf(child) == label;
       }
       EXPECT_TRUE(found) << "dialog " << expected.id << " has no label " << Narrow(label);
     }
@@ -203,7 +195,7 @@ TEST_P(DialogTemplates, CreateInJapaneseWithTheEnglishLayoutAndJapaneseTexts) {
     HWND japanese = Create(expected.id, kJapanese);
     ASSERT_NE(english, nullptr) << "dialog " << expected.id;
     ASSERT_NE(japanese, nullptr) << "dialog " << expected.id << ", error " << GetLastError();
-    EXPECT_TRUE(HasJapanese(TextOf(japanese))) << "dialog " << expected.id;
+    EXPECT_TRUE(HasJapanese(WideTextOf(japanese))) << "dialog " << expected.id;
     HWND theirs = GetWindow(japanese, GW_CHILD);
     for (HWND ours = GetWindow(english, GW_CHILD); ours; ours = GetWindow(ours, GW_HWNDNEXT)) {
       ASSERT_NE(theirs, nullptr) << "dialog " << expected.id << " lacks control " << GetDlgCtrlID(ours);
@@ -211,11 +203,11 @@ TEST_P(DialogTemplates, CreateInJapaneseWithTheEnglishLayoutAndJapaneseTexts) {
       EXPECT_EQ(ClassOf(theirs), ClassOf(ours)) << "dialog " << expected.id << ", control " << GetDlgCtrlID(ours);
       EXPECT_EQ(GetWindowLongW(theirs, GWL_STYLE), GetWindowLongW(ours, GWL_STYLE))
           << "dialog " << expected.id << ", control " << GetDlgCtrlID(ours);
-      const std::wstring text = TextOf(ours);
+      const std::wstring text = WideTextOf(ours);
       // Edits and combo boxes show data, not labels; an icon control's text is its resource ordinal.
       const bool isLabel = !text.empty() && text[0] != 0xFFFF && ClassOf(ours) != "ComboBox" && ClassOf(ours) != "Edit";
       if (isLabel && text != L"OK") {
-        EXPECT_TRUE(HasJapanese(TextOf(theirs)))
+        EXPECT_TRUE(HasJapanese(WideTextOf(theirs)))
             << "dialog " << expected.id << ", control " << GetDlgCtrlID(ours) << ": " << Narrow(text);
       }
       theirs = GetWindow(theirs, GW_HWNDNEXT);

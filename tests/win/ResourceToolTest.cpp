@@ -4,7 +4,7 @@
 #include <string>
 
 #include "resources/resource.h"
-#include "tests/uiauto/UiAutomation.h"
+#include "uiauto/UiAutomation.h"
 #include "win/ui/CResourceTool.h"
 #include "win/ui/ModuleInstance.h"
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "tests/testhost/FakeHost.h"
-#include "tests/uiauto/UiAutomation.h"
 #include "tests/win/TestHostWindows.h"
+#include "uiauto/UiAutomation.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
 

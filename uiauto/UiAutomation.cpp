@@ -1,35 +1,38 @@
-#include "tests/uiauto/UiAutomation.h"
+#include "uiauto/UiAutomation.h"
 
 namespace uiauto {
 
 namespace {
 
 const DWORD PollInterval = 5;
-
-bool Matches(HWND window, const WindowQuery& query) {
-  DWORD processId = 0;
-  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-  if (processId != GetCurrentProcessId() || !IsWindowVisible(window)) return false;
-  if (query.ThreadId != 0 && threadId != query.ThreadId) return false;
-  if (!query.ClassName.empty() && ClassOf(window) != query.ClassName) return false;
-  return query.Title.empty() || TextOf(window) == query.Title;
-}
+const char* const PopupMenuClass = "#32768";
+const char* const DialogClass = "#32770";
 
 struct Search {
-  const WindowQuery* Query;
+  const std::function<bool(HWND)>* Test;
   HWND Found;
 };
 
 BOOL CALLBACK CheckWindow(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
-  if (!Matches(window, *search->Query)) return TRUE;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (processId != GetCurrentProcessId() || !IsWindowVisible(window) || !(*search->Test)(window)) return TRUE;
   search->Found = window;
   return FALSE;
 }
 
+// The first visible top-level window of this process, topmost first, that passes the test.
+HWND FindWindowWhere(const std::function<bool(HWND)>& test) {
+  Search search = {&test, nullptr};
+  EnumWindows(&CheckWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
 BOOL CALLBACK AddControl(HWND control, LPARAM parameter) {
   auto* controls = reinterpret_cast<std::vector<Control>*>(parameter);
-  controls->push_back({control, GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
+  controls->push_back(
+      {control, GetDlgCtrlID(control), ClassOf(control), TextOf(control), IsWindowEnabled(control) != FALSE});
   return TRUE;
 }
 
@@ -39,15 +42,36 @@ void PostKey(HWND target, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, scanCode | 1 | (1 << 30) | (1u << 31));
 }
 
+// Position of the highlighted item, -1 when none is.
+int HighlightedPosition(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) return position;
+  }
+  return -1;
+}
+
+HWND WaitForWindow(const WindowQuery& query, DWORD timeout) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindWindowOf(query)) != nullptr; }, timeout);
+  return found;
+}
+
 }  // namespace
 
 std::string TextOf(HWND window) {
-  char text[1024] = "";
+  char text[4096] = "";
   // WM_GETTEXT directly: GetWindowText does not ask windows of other processes, and a control's
   // own text is what the user sees.
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
                       nullptr);
   text[sizeof text - 1] = '\0';
+  return text;
+}
+
+std::wstring WideTextOf(HWND window) {
+  wchar_t text[1024] = L"";
+  GetWindowTextW(window, text, 1024);
   return text;
 }
 
@@ -58,22 +82,26 @@ std::string ClassOf(HWND window) {
 }
 
 HWND FindWindowOf(const WindowQuery& query) {
-  Search search = {&query, nullptr};
-  EnumWindows(&CheckWindow, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
-}
-
-HWND WaitForWindow(const WindowQuery& query, DWORD timeout) {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindWindowOf(query)) != nullptr; }, timeout);
-  return found;
+  return FindWindowWhere([&](HWND window) {
+    return (query.ThreadId == 0 || GetWindowThreadProcessId(window, nullptr) == query.ThreadId) &&
+           (query.ClassName.empty() || ClassOf(window) == query.ClassName) &&
+           (query.Title.empty() || TextOf(window) == query.Title);
+  });
 }
 
 HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
-  return WaitForWindow({"#32770", title, threadId}, timeout);
+  return WaitForWindow({DialogClass, title, threadId}, timeout);
 }
 
-HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({"#32768", "", threadId}, timeout); }
+HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({PopupMenuClass, "", threadId}, timeout); }
+
+HWND FindModalWindow() {
+  return FindWindowWhere([](HWND window) { return IsPopupMenu(window) || ClassOf(window) == DialogClass; });
+}
+
+bool IsPopupMenu(HWND window) { return ClassOf(window) == PopupMenuClass; }
+
+bool IsMessageBox(HWND window) { return ClassOf(window) == DialogClass && GetDlgItem(window, 0xFFFF) != nullptr; }
 
 bool WaitUntilGone(HWND window, DWORD timeout) {
   return WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
@@ -119,28 +147,10 @@ std::vector<MenuItem> MenuItemsOf(HMENU menu) {
     info.dwTypeData = text;
     info.cch = sizeof text;
     if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) continue;
-    items.push_back({info.wID, text, (info.fState & MFS_GRAYED) != 0, (info.fType & MFT_SEPARATOR) != 0,
-                     info.hSubMenu != nullptr});
+    items.push_back({info.wID, text, (info.fState & MFS_GRAYED) != 0, (info.fState & MFS_CHECKED) != 0,
+                     (info.fType & MFT_SEPARATOR) != 0, info.hSubMenu != nullptr});
   }
   return items;
-}
-
-int HighlightedPosition(HMENU menu) {
-  const int count = GetMenuItemCount(menu);
-  for (int position = 0; position < count; ++position) {
-    if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) return position;
-  }
-  return -1;
-}
-
-int PositionOfCommand(HMENU menu, UINT commandId) {
-  const std::vector<MenuItem> items = MenuItemsOf(menu);
-  for (size_t position = 0; position < items.size(); ++position) {
-    if (!items[position].Separator && !items[position].HasSubMenu && items[position].Id == commandId) {
-      return static_cast<int>(position);
-    }
-  }
-  return -1;
 }
 
 void PressKey(HWND window, UINT virtualKey) {
@@ -148,7 +158,7 @@ void PressKey(HWND window, UINT virtualKey) {
   PostKey(focus != nullptr && (focus == window || IsChild(window, focus)) ? focus : window, virtualKey);
 }
 
-void ClickButton(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void ClickCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
@@ -166,16 +176,32 @@ void ClickAt(POINT screenPoint) {
   SendInput(3, inputs, sizeof inputs[0]);
 }
 
-bool PickMenuItem(HWND popup, int position) {
+void SetControlText(HWND dialog, int id, const std::string& text) {
+  SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void SetChecked(HWND dialog, int id, bool checked) {
+  HWND box = GetDlgItem(dialog, id);
+  if ((SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != checked) SendMessageA(box, BM_CLICK, 0, 0);
+}
+
+bool ChooseEntry(HWND dialog, int id, const std::string& text) {
+  HWND list = GetDlgItem(dialog, id);
+  if (SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) == CB_ERR) {
+    return false;
+  }
+  // A selection made by message is not notified; the user's choice would be.
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  return true;
+}
+
+bool HighlightMenuItem(HWND popup, int position) {
   HMENU menu = MenuOf(popup);
   const int count = GetMenuItemCount(menu);
   // One round through the menu at most: items the keys skip are never reached.
   for (int step = 0; step <= count; ++step) {
     const int highlighted = HighlightedPosition(menu);
-    if (highlighted == position) {
-      PostKey(popup, VK_RETURN);
-      return true;
-    }
+    if (highlighted == position) return true;
     PostKey(popup, VK_DOWN);
     // A key that has not been handled yet must not be followed by another: the menu would overshoot.
     // Between two items the menu briefly highlights none, which is no answer yet.
@@ -189,7 +215,39 @@ bool PickMenuItem(HWND popup, int position) {
   return false;
 }
 
-void DismissMenu(HWND popup) { PostKey(popup, VK_ESCAPE); }
+bool PickMenuItem(HWND popup, int position) {
+  if (!HighlightMenuItem(popup, position)) return false;
+  PostKey(popup, VK_RETURN);
+  return true;
+}
+
+HWND OpenSubMenu(HWND popup, int position) {
+  HMENU submenu = GetSubMenu(MenuOf(popup), position);
+  if (submenu == nullptr || !HighlightMenuItem(popup, position)) return nullptr;
+  PostKey(popup, VK_RIGHT);
+  // A submenu opened by key highlights its first item just after it shows: a walk that started
+  // before would take that highlight for the answer to its own key.
+  HWND opened = nullptr;
+  WaitFor([&] {
+    opened = FindWindowWhere([&](HWND window) { return IsPopupMenu(window) && MenuOf(window) == submenu; });
+    return opened != nullptr && HighlightedPosition(submenu) >= 0;
+  }, 2000);
+  return opened;
+}
+
+void Dismiss(HWND window) {
+  if (IsPopupMenu(window)) {
+    PostKey(window, VK_ESCAPE);
+    return;
+  }
+  for (int id : {IDCANCEL, IDNO, IDOK}) {
+    if (GetDlgItem(window, id)) {
+      PostMessageA(window, WM_COMMAND, id, 0);
+      return;
+    }
+  }
+  PostMessageA(window, WM_CLOSE, 0, 0);
+}
 
 RECT MenuItemRect(HWND popup, int position) {
   RECT rect = {};

@@ -1,7 +1,8 @@
 #pragma once
 // Drives modal user interface from a helper thread as a user would: waits for a dialog, message box
 // or popup menu of any thread of this process, reads what it shows and answers it with keys, clicks
-// or control messages. Plain Win32; no knowledge of the plug-in.
+// or control messages. Plain Win32; no knowledge of the plug-in or of a host. The Windows tests and
+// the simulated host's script runner both answer through it.
 #include <windows.h>
 
 #include <functional>
@@ -15,6 +16,8 @@ namespace uiauto {
 constexpr DWORD DefaultTimeout = 10000;
 
 std::string TextOf(HWND window);
+// The text as UTF-16, for texts outside the ANSI code page.
+std::wstring WideTextOf(HWND window);
 std::string ClassOf(HWND window);
 
 // A visible top-level window of this process; empty fields match anything.
@@ -24,10 +27,14 @@ struct WindowQuery {
   DWORD ThreadId = 0;  // 0: any thread of this process
 };
 HWND FindWindowOf(const WindowQuery& query);
-HWND WaitForWindow(const WindowQuery& query, DWORD timeout = DefaultTimeout);
 // Dialogs and message boxes both have the dialog class; message boxes are captioned by their owner.
 HWND WaitForDialog(const std::string& title = std::string(), DWORD threadId = 0, DWORD timeout = DefaultTimeout);
 HWND WaitForPopupMenu(DWORD threadId = 0, DWORD timeout = DefaultTimeout);
+// The topmost visible popup menu, dialog or message box of this process, or null.
+HWND FindModalWindow();
+bool IsPopupMenu(HWND window);
+// A message box is a dialog with the static text control 0xFFFF.
+bool IsMessageBox(HWND window);
 // True once the window is gone or hidden.
 bool WaitUntilGone(HWND window, DWORD timeout = DefaultTimeout);
 // Waits for the condition, checking every few milliseconds; false when it never held.
@@ -53,29 +60,37 @@ struct MenuItem {
   UINT Id;
   std::string Text;
   bool Grayed;
+  bool Checked;
   bool Separator;
   bool HasSubMenu;
 };
 HMENU MenuOf(HWND popup);
 std::vector<MenuItem> MenuItemsOf(HMENU menu);
-// Position of the highlighted item, -1 when none is.
-int HighlightedPosition(HMENU menu);
 
 // Answers as a user: a key pressed in the window that has the focus of the given window's thread.
 void PressKey(HWND window, UINT virtualKey);
-// A click on a dialog button, as the mouse would give it.
+// A click on a dialog button, as the mouse would give it: posted, so that a window the click opens
+// does not hold up the user's thread.
 void ClickButton(HWND dialog, int id);
 // The close box of the window's caption.
 void ClickCloseBox(HWND window);
 // A left click at a screen point, through the system's input queue.
 void ClickAt(POINT screenPoint);
-// Moves the menu's highlight with the arrow keys to the item at the position and presses Enter;
-// false (and the menu left open) when the item cannot be highlighted.
+// Typing into a dialog's control, a click on its check box when the check must change, the choice
+// of a combo box entry (false when it has no such entry).
+void SetControlText(HWND dialog, int id, const std::string& text);
+void SetChecked(HWND dialog, int id, bool checked);
+bool ChooseEntry(HWND dialog, int id, const std::string& text);
+// Moves the menu's highlight with the arrow keys to the item at the position; false when the item
+// cannot be highlighted.
+bool HighlightMenuItem(HWND popup, int position);
+// Highlights the item and presses Enter; false (and the menu left open) when it cannot be reached.
 bool PickMenuItem(HWND popup, int position);
-// The position of the item with the command id, -1 when the menu has none.
-int PositionOfCommand(HMENU menu, UINT commandId);
-// Escape: closes the menu without a choice.
-void DismissMenu(HWND popup);
+// Highlights the item and opens its submenu with the Right key: the submenu's window, or null.
+HWND OpenSubMenu(HWND popup, int position);
+// Closes a popup menu, dialog or message box without a choice: Escape, Cancel, No or OK, or the
+// close message.
+void Dismiss(HWND window);
 // The screen rectangle of a menu item while its popup is shown.
 RECT MenuItemRect(HWND popup, int position);
 
