@@ -9,6 +9,8 @@ bool IsLeadByte(unsigned char byte) { return _ismbblead(byte) != 0; }
 
 int SetMultiByteCodePage(int codePage) { return _setmbcp(codePage) == 0 ? 0 : -1; }
 
+int GetMultiByteCodePage() { return _getmbcp(); }
+
 }  // namespace port
 
 #else
@@ -43,6 +45,8 @@ int SetMultiByteCodePage(int codePage) {
       return -1;
   }
 }
+
+int GetMultiByteCodePage() { return currentCodePage; }
 
 }  // namespace port
 

@@ -10,6 +10,8 @@ bool IsLeadByte(unsigned char byte);
 // Chooses the multibyte code page (932 = Shift-JIS; 0 or any single-byte page = no lead bytes).
 // Returns 0 on success, -1 for a page this build does not know (the page in force stays).
 int SetMultiByteCodePage(int codePage);
+// The page in force: the last one chosen, or the system's own.
+int GetMultiByteCodePage();
 
 }  // namespace port
 

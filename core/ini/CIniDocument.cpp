@@ -5,36 +5,24 @@
 
 namespace {
 
-// Lines that a new key is not placed after: blank lines and comments, which rather belong to what follows.
-bool EndsSection(const std::string& trimmed) { return trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#'; }
-
-// One line at `begin`; `next` receives the start of the following line.
-std::string NextLine(const std::string& bytes, std::size_t begin, std::size_t& next) {
-  std::size_t end = begin;
-  while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-  next = end;
-  if (next < bytes.size() && bytes[next] == '\r') ++next;
-  if (next < bytes.size() && bytes[next] == '\n') ++next;
-  return bytes.substr(begin, end - begin);
+// A stored line taken apart, in whatever encoding the file has.
+IniLine ParseStoredLine(const std::string& stored, IniEncoding encoding) {
+  return encoding == IniEncoding::Ansi ? ParseIniLine(stored) : ParseIniLine(DecodeIniLine(stored, encoding));
 }
 
 }  // namespace
 
 void CIniDocument::Parse(const std::string& bytes) {
-  static const std::string utf8Mark = "\xEF\xBB\xBF";
-  m_byteOrderMark = bytes.compare(0, utf8Mark.size(), utf8Mark) == 0 ? utf8Mark : std::string();
+  m_encoding = DetectIniEncoding(bytes);
   m_sections.clear();
   m_sectionIndex.clear();
   AddSection(std::string(), std::string());
-  for (std::size_t next = m_byteOrderMark.size(); next < bytes.size();) {
-    const std::string text = NextLine(bytes, next, next);
-    const std::string trimmed = TrimIni(text);
-    const std::size_t close = trimmed.empty() || trimmed[0] != '[' ? std::string::npos
-                                                                   : port::FindLastDelimiter(trimmed, "]");
-    if (close != std::string::npos && close > 0) {
-      AddSection(text, TrimIni(trimmed.substr(1, close - 1)));
+  for (const std::string& stored : SplitIniLines(bytes, m_encoding)) {
+    const IniLine parts = ParseStoredLine(stored, m_encoding);
+    if (parts.IsHeader) {
+      AddSection(stored, parts.Name);
     } else {
-      AddLine(m_sections.back(), text);
+      AddLine(m_sections.back(), stored, parts);
     }
   }
 }
@@ -50,18 +38,16 @@ CIniDocument::Section& CIniDocument::AddSection(const std::string& header, const
   return section;
 }
 
-void CIniDocument::AddLine(Section& section, const std::string& text) {
+void CIniDocument::AddLine(Section& section, const std::string& stored, const IniLine& parts) {
   Line line;
-  line.Text = text;
-  const std::string trimmed = TrimIni(text);
-  const std::size_t equals = port::FindDelimiter(trimmed, "=");
-  line.Name = TrimIni(trimmed.substr(0, equals));
-  if (equals != std::string::npos) {
-    line.HasValue = true;
-    line.Value = TrimIni(trimmed.substr(equals + 1));
-  }
+  line.Stored = stored;
+  line.Name = parts.Name;
+  line.Value = parts.Value;
+  line.HasValue = parts.HasValue;
   const LineIterator added = section.Lines.insert(section.Lines.end(), line);
-  if (!EndsSection(trimmed)) {
+  // A new key goes after the section's last key, not after the blank lines and comments that end
+  // it: they rather belong to what follows.
+  if (!parts.IsBlankOrComment) {
     section.InsertBefore = section.Lines.end();
   } else if (section.InsertBefore == section.Lines.end()) {
     section.InsertBefore = added;
@@ -74,10 +60,11 @@ void CIniDocument::IndexKey(Section& section, LineIterator line, const std::stri
 }
 
 std::string CIniDocument::Serialize() const {
-  std::string bytes = m_byteOrderMark;
+  const std::string lineEnd = EncodeIniText("\r\n", m_encoding);
+  std::string bytes = ByteOrderMark(m_encoding);
   for (const Section& section : m_sections) {
-    if (!section.Header.empty()) bytes += section.Header + "\r\n";
-    for (const Line& line : section.Lines) bytes += line.Text + "\r\n";
+    if (!section.Header.empty()) bytes += section.Header + lineEnd;
+    for (const Line& line : section.Lines) bytes += line.Stored + lineEnd;
   }
   return bytes;
 }
@@ -117,23 +104,25 @@ void CIniDocument::SetValue(const std::string& section, const std::string& key, 
   if (target == nullptr) {
     const std::string sectionName = TrimIni(section);
     if (sectionName.empty()) return;
-    target = &AddSection("[" + sectionName + "]", sectionName);
+    target = &AddSection(EncodeIniText("[" + sectionName + "]", m_encoding), sectionName);
   }
   const std::string text = ToOneLine(value);
   const auto lines = target->Keys.find(port::FoldAsciiCase(name));
-  if (lines != target->Keys.end()) {
-    Line& line = *lines->second.front();
-    line.Text = line.Name + "=" + text;
-    line.Value = TrimIni(text);
-    line.HasValue = true;
+  if (lines == target->Keys.end()) {
+    IndexKey(*target, target->Lines.insert(target->InsertBefore, KeyLine(name, text)), name);
     return;
   }
+  Line& line = *lines->second.front();
+  if (!line.HasValue || line.Value != TrimIni(text)) line = KeyLine(line.Name, text);
+}
+
+CIniDocument::Line CIniDocument::KeyLine(const std::string& name, const std::string& text) const {
   Line line;
+  line.Stored = EncodeIniText(name + "=" + text, m_encoding);
   line.Name = name;
-  line.Text = name + "=" + text;
   line.Value = TrimIni(text);
   line.HasValue = true;
-  IndexKey(*target, target->Lines.insert(target->InsertBefore, line), name);
+  return line;
 }
 
 void CIniDocument::DeleteKey(const std::string& section, const std::string& key) {

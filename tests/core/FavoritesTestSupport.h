@@ -13,7 +13,10 @@
 #include <cstdlib>
 
 #include "core/ini/CIniFile.h"
+#include "core/ini/IniEncoding.h"
+#include "port/CodePageConversion.h"
 #include "port/FileSystem.h"
+#include "port/Mbcs.h"
 
 namespace favorites_test {
 
@@ -76,6 +79,32 @@ class ScratchFolder {
 
   std::string m_path;
 };
+
+// Makes `codePage` the test's ANSI code page: natively the stand-in's. Under Wine it is the process's
+// own, which LC_ALL chooses at its start (the Windows tests of page 932 run in a process of their
+// own, with ja_JP), so there a test for another page cannot run.
+inline bool UseAnsiCodePage(int codePage) {
+#ifdef _WIN32
+  if (GetACP() != static_cast<UINT>(codePage)) return false;
+#endif
+  return port::SetMultiByteCodePage(codePage) == 0;
+}
+
+const IniEncoding AllIniEncodings[] = {IniEncoding::Ansi, IniEncoding::Utf8, IniEncoding::Utf16Le,
+                                       IniEncoding::Utf16Be};
+
+// `text` as the bytes of a file in the encoding, byte-order mark first.
+inline std::string InEncoding(IniEncoding encoding, const std::u16string& text) {
+  if (encoding == IniEncoding::Ansi) return port::WideToAnsi(text);
+  if (encoding == IniEncoding::Utf8) return "\xEF\xBB\xBF" + port::WideToUtf8(text);
+  const bool little = encoding == IniEncoding::Utf16Le;
+  std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char16_t unit : text) {
+    bytes += static_cast<char>(little ? unit & 0xFF : unit >> 8);
+    bytes += static_cast<char>(little ? unit >> 8 : unit & 0xFF);
+  }
+  return bytes;
+}
 
 inline std::string ReadStringEverywhere(const std::string& path, const char* section, const char* key) {
   CIniFile ini(path);

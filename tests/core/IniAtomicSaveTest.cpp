@@ -10,6 +10,7 @@
 
 namespace {
 
+using favorites_test::InEncoding;
 using favorites_test::ReadBytes;
 using favorites_test::ScratchFolder;
 using favorites_test::WriteBytes;
@@ -40,50 +41,53 @@ void AddFolders(CFavoriteInfo& store, int count) {
   }
 }
 
-TEST(AtomicSave, InterruptedAtEveryStepLeavesTheOldOrTheNewFile) {
+TEST(AtomicSave, InterruptedAtEveryStepLeavesTheOldOrTheNewFileInEachEncoding) {
   ScratchFolder folder;
   const std::string path = folder.Path() + "RaZudazoved.ini";
-  const std::string oldBytes = "[Misc]\r\nMailHistoryNum=7\r\n; mine\r\n";
-  CFavoriteInfo reference;
-  reference.Path = folder.Path() + "reference.ini";
-  WriteBytes(reference.Path, oldBytes);
-  AddFolders(reference, 200);
-  ASSERT_TRUE(reference.SaveFolders());
-  const std::string newBytes = ReadBytes(reference.Path);
-  ASSERT_GT(newBytes.size(), 4 * port::WriteBlockSize);
+  for (const IniEncoding encoding : favorites_test::AllIniEncodings) {
+    SCOPED_TRACE("encoding " + std::to_string(static_cast<int>(encoding)));
+    const std::string oldBytes = InEncoding(encoding, u"[Misc]\r\nMailHistoryNum=7\r\n; mine\r\n");
+    CFavoriteInfo reference;
+    reference.Path = folder.Path() + "reference.ini";
+    WriteBytes(reference.Path, oldBytes);
+    AddFolders(reference, 200);
+    ASSERT_TRUE(reference.SaveFolders());
+    const std::string newBytes = ReadBytes(reference.Path);
+    ASSERT_GT(newBytes.size(), 4 * port::WriteBlockSize);
 
-  for (const port::WriteFault kind : {port::WriteCrash, port::WriteFail}) {
-    int step = 0;
-    for (;; ++step) {
-      WriteBytes(path, oldBytes);
-      CFavoriteInfo store;
-      store.Path = path;
-      AddFolders(store, 200);
-      bool saved = false;
-      {
-        FaultHook hook(step, kind);
-        saved = store.SaveFolders();
-      }
-      const std::string left = ReadBytes(path);
-      if (saved) {
-        EXPECT_TRUE(left == newBytes) << "completed save at step " << step;
-        break;
-      }
-      ASSERT_TRUE(left == oldBytes) << "fault " << kind << " at step " << step << " left a changed file";
-      EXPECT_EQ(port::PathExists(port::TemporaryPathFor(path)), kind == port::WriteCrash && step > 0)
-          << "temporary file after fault " << kind << " at step " << step;
+    for (const port::WriteFault kind : {port::WriteCrash, port::WriteFail}) {
+      int step = 0;
+      for (;; ++step) {
+        WriteBytes(path, oldBytes);
+        CFavoriteInfo store;
+        store.Path = path;
+        AddFolders(store, 200);
+        bool saved = false;
+        {
+          FaultHook hook(step, kind);
+          saved = store.SaveFolders();
+        }
+        const std::string left = ReadBytes(path);
+        if (saved) {
+          EXPECT_TRUE(left == newBytes) << "completed save at step " << step;
+          break;
+        }
+        ASSERT_TRUE(left == oldBytes) << "fault " << kind << " at step " << step << " left a changed file";
+        EXPECT_EQ(port::PathExists(port::TemporaryPathFor(path)), kind == port::WriteCrash && step > 0)
+            << "temporary file after fault " << kind << " at step " << step;
 
-      CFavoriteInfo next;
-      next.Path = path;
-      next.Load();
-      EXPECT_EQ(next.MailHistoryNum, 7u);
-      EXPECT_EQ(next.Folders.GetCount(), 0u);
-      AddFolders(next, 200);
-      ASSERT_TRUE(next.SaveFolders()) << "save after fault " << kind << " at step " << step;
-      EXPECT_TRUE(ReadBytes(path) == newBytes);
-      EXPECT_FALSE(port::PathExists(port::TemporaryPathFor(path)));
+        CFavoriteInfo next;
+        next.Path = path;
+        next.Load();
+        EXPECT_EQ(next.MailHistoryNum, 7u);
+        EXPECT_EQ(next.Folders.GetCount(), 0u);
+        AddFolders(next, 200);
+        ASSERT_TRUE(next.SaveFolders()) << "save after fault " << kind << " at step " << step;
+        EXPECT_TRUE(ReadBytes(path) == newBytes);
+        EXPECT_FALSE(port::PathExists(port::TemporaryPathFor(path)));
+      }
+      EXPECT_GT(step, 6) << "open, the blocks, flush, close and move were all interrupted once";
     }
-    EXPECT_GT(step, 6) << "open, the blocks, flush, close and move were all interrupted once";
   }
 }
 

@@ -80,6 +80,17 @@ TEST_F(HostWindowsTest, PanesAreFoundOnFirstRequestAndNeverReplaced) {
   EXPECT_EQ(main.GetStatusWindow(), status);
 }
 
+TEST_F(HostWindowsTest, APaneQueryTheHostFailsGivesNoneAndIsAskedAgain) {
+  CTovikMainWindow main(host->MainFrame);
+  FakeHost().WindowHandlesResult = FALSE;  // yet it wrote every handle
+  EXPECT_EQ(main.GetTreeWindow(), nullptr);
+  EXPECT_EQ(main.GetListWindow(), nullptr);
+  EXPECT_EQ(main.GetViewWindow(), nullptr);
+  FakeHost().WindowHandlesResult = TRUE;
+  ASSERT_NE(main.GetListWindow(), nullptr);
+  EXPECT_EQ(main.GetListWindow()->GetHandle(), host->MailList);
+}
+
 TEST_F(HostWindowsTest, FrameWithoutPanesGivesNone) {
   HWND bare = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   CTovikMainWindow main(bare);

@@ -9,9 +9,9 @@ CWindow* CTovikMainWindow::GetViewWindow() { return GetHostPane(m_view, ViewPane
 CWindow* CTovikMainWindow::GetHostPane(std::unique_ptr<CWindow>& pane, HostPane which) {
   if (!pane) {
     HWND handles[4] = {};
-    Host().GetWindowHandles(&handles[0], &handles[1], &handles[2], &handles[3]);
-    HWND found = handles[1 + which];
-    if (found != nullptr) pane = std::make_unique<CWindow>(found);
+    // What the host left in the handles of a call that failed is no window of its own.
+    const bool found = Host().GetWindowHandles(&handles[0], &handles[1], &handles[2], &handles[3]) != FALSE;
+    if (found && handles[1 + which] != nullptr) pane = std::make_unique<CWindow>(handles[1 + which]);
   }
   return pane.get();
 }
