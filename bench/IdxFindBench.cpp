@@ -7,6 +7,7 @@
 // Wine grep is not timed: Wine starts a Unix program but gives no handle to wait for it.
 #ifdef _WIN32
 #include <windows.h>
+
 #include <psapi.h>
 #else
 #include <fcntl.h>
@@ -51,12 +52,15 @@ double NowMs() {
 double OwnProcessorMs() {
   FILETIME created, exited, kernel, user;
   if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
-  const auto ms = [](const FILETIME& time) { return (double(time.dwHighDateTime) * 4294967296.0 + time.dwLowDateTime) / 1e4; };
+  const auto ms = [](const FILETIME& time) {
+    return (double(time.dwHighDateTime) * 4294967296.0 + time.dwLowDateTime) / 1e4;
+  };
   return ms(kernel) + ms(user);
 }
 #else
 double ProcessorMs(const rusage& usage) {
-  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 double OwnProcessorMs() {
   rusage usage = {};
@@ -113,8 +117,9 @@ Times Grep(const std::string& text, const std::string& file) {
 
 // A folder index as the host writes it: 17 fields a mail, texts of the sizes real mails have.
 std::string WriteIndex(const std::string& path, unsigned mails) {
-  static const char* const subjects[] = {"Meeting notes", "Quarterly report draft", "Re: Build failure on the release branch",
-                                         "Invoice #4711", "\x89\xef\x8b\x63\x82\xcc\x97\x5c\x92\xe8\x82\xc9\x82\xc2\x82\xa2\x82\xc4"};
+  static const char* const subjects[] = {"Meeting notes", "Quarterly report draft",
+                                         "Re: Build failure on the release branch", "Invoice #4711",
+                                         "\x89\xef\x8b\x63\x82\xcc\x97\x5c\x92\xe8\x82\xc9\x82\xc2\x82\xa2\x82\xc4"};
   static const char* const senders[] = {"\"Alice Walker\" <alice@example.com>", "\"Bob Smith\" <bob.smith@example.org>",
                                         "\"\x8e\x52\x93\x63\x20\x91\xbe\x98\x59\" <taro.yamada@example.jp>"};
   std::mt19937 random(1);
@@ -127,9 +132,12 @@ std::string WriteIndex(const std::string& path, unsigned mails) {
     const unsigned size = static_cast<unsigned>(600 + random() % 3000);
     char messageId[64];
     std::snprintf(messageId, sizeof messageId, "<%08X.%06u@mx.example.com>", date, n);
-    std::fprintf(file, "%X\x01%X\x01%X\x01%s\x01%s\x01\"Tovik User\" <user@example.com>\x01%s\x01\x01%X\x01%X\x01%X\x01" "0\x01%s\x01\x01" "3\x01\x01\r\n",
-                 offset, n, size, subjects[random() % 5], senders[random() % 3], messageId, date, static_cast<unsigned>(1 + random() % 8), date,
-                 n % 3 == 0 ? "Shift_JIS" : "us-ascii");
+    std::fprintf(file,
+                 "%X\x01%X\x01%X\x01%s\x01%s\x01\"Tovik User\" <user@example.com>\x01%s\x01\x01%X\x01%X\x01%X\x01"
+                 "0\x01%s\x01\x01"
+                 "3\x01\x01\r\n",
+                 offset, n, size, subjects[random() % 5], senders[random() % 3], messageId, date,
+                 static_cast<unsigned>(1 + random() % 8), date, n % 3 == 0 ? "Shift_JIS" : "us-ascii");
     offset += size;
   }
   std::fclose(file);
@@ -219,7 +227,8 @@ int main(int argc, char** argv) {
     std::printf("grep -F -c %.2f ms (processor %.2f ms): ratio %.2f (processor %.2f), target 1.5\n", grep.Wall,
                 grep.Processor, find.Wall / grep.Wall, find.Processor / grep.Processor);
   }
-  std::printf("reader's peak memory %.1f MB: %.2f times the file (target below 2)\n", readerPeak / 1e6, readerPeak / fileSize);
+  std::printf("reader's peak memory %.1f MB: %.2f times the file (target below 2)\n", readerPeak / 1e6,
+              readerPeak / fileSize);
   std::printf("Find of the last entry's Date %s, every entry split: %.2f ms (processor %.2f ms; Find gave %d)\n",
               lastDate.c_str(), findDate.Wall, findDate.Processor, dateResult);
   return 0;

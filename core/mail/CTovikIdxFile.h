@@ -21,7 +21,7 @@ class CLongLoop;
 // Outcomes of CTovikIdxFile::Find and of the mail search built on it.
 enum IdxSearchResult {
   IdxFound = 1,
-  IdxCancelled = 2,   // the user pressed Escape
+  IdxCancelled = 2,  // the user pressed Escape
   IdxNotFound = 3,
   IdxNoStart = 4,     // no conditions given, or the start entry lies beyond the end of the index
   IdxUnreadable = 5,  // the index cannot be read or its header is not valid

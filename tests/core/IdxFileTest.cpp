@@ -73,7 +73,7 @@ class IdxFileTest : public ::testing::Test {
 
 TEST_F(IdxFileTest, FindAnswersForEveryKindOfFieldAndFile) {
   const std::string mails = Index(Mails);
-  const std::string longSubject(5000, 's');
+  const std::string longSubject(5000, 's'), hugeSubject(5 << 19, 'h');  // 2.5 MB: more than two reads
   const struct {
     const char* What;
     std::string File;
@@ -100,6 +100,8 @@ TEST_F(IdxFileTest, FindAnswersForEveryKindOfFieldAndFile) {
       {"a start far beyond", mails, 3, "Lunch", 100000, IdxNoStart, 0},
       {"a 5000-byte line is read whole", Index({{"1", longSubject, "", "<1@x>", "0"}, {"2", "", "", "<2@x>", "0"}}), 3,
        longSubject, 0, IdxFound, 0},
+      {"a line longer than a read of the file", Index({{"1", hugeSubject, "", "<1@x>", "0"}, Mails[4]}), 6, "<5@x>", 0,
+       IdxFound, 1},
       {"last line without its line end", mails + "0\x01" "2C", 1, "2c", 0, IdxFound, 5},
       {"every carriage return at the end of a line goes", "2.\n\x01\x01\x01" "y\r\r\n", 3, "y", 0, IdxFound, 0},
       {"lines of nothing are entries", "2.\n\n\n\x01\x01\x01" "x\n", 3, "x", 0, IdxFound, 2},

@@ -53,7 +53,8 @@ std::vector<MailCondition> ConditionsOnTheStatusBar() {
     std::string condition = text.substr(start, end - start);
     std::replace(condition.begin(), condition.end(), '`', '"');
     const std::size_t equals = condition.find('=');
-    conditions.push_back({condition.substr(0, equals), equals == std::string::npos ? "" : condition.substr(equals + 1)});
+    conditions.push_back(
+        {condition.substr(0, equals), equals == std::string::npos ? "" : condition.substr(equals + 1)});
     start = end + 1;
   }
   return conditions;

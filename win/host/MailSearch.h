@@ -16,7 +16,7 @@ struct MailCondition {
 // status bar meanwhile (none when empty). Indexed headers ("Message-Id", "Subject", "From", "To",
 // "Date") are looked up in the index in order, each from the entry found for the one before; the
 // entry found last is selected. Any other header makes the search walk the folder's mails: the
-// selected one first, then all of them from the top. `index` is the current folder's index, or none to read it here. Returns an
-// IdxSearchResult; on IdxFound the mail is the host's current mail.
+// selected one first, then all of them from the top. `index` is the current folder's index, or none
+// to read it here. Returns an IdxSearchResult; on IdxFound the mail is the host's current mail.
 int FindMailInCurrentFolder(const std::vector<MailCondition>& conditions, const std::string& statusText,
                             CTovikIdxFile* index);

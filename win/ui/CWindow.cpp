@@ -84,8 +84,7 @@ void CWindow::PumpPaintMessages() {
   // for it to handle afterwards.
   const UINT input[][2] = {{WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
   for (const auto& range : input) {
-    for (int i = 0; i < maximumMessages && PeekMessageA(&message, m_handle, range[0], range[1], PM_REMOVE); ++i) {
-    }
+    for (int i = 0; i < maximumMessages && PeekMessageA(&message, m_handle, range[0], range[1], PM_REMOVE); ++i) {}
   }
   for (int i = 0; i < maximumMessages && PeekMessageA(&message, m_handle, WM_PAINT, WM_PAINT, PM_REMOVE); ++i) {
     DispatchMessageA(&message);
