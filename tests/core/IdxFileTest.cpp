@@ -210,14 +210,4 @@ TEST_F(IdxFileTest, EscapeStopsTheSearchAndTheHostPaintsEveryFewMilliseconds) {
   EXPECT_EQ(steps.Looks, looks + 1);
 }
 
-TEST(IdxFileFields, HeadersMapToTheirIndexFields) {
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("Message-Id"), 6);
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("Subject"), 3);
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("From"), 4);
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("To"), 5);
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("Date"), 8);
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("Message-ID"), -1);
-  EXPECT_EQ(CTovikIdxFile::FieldOfHeader("X-Mailer"), -1);
-}
-
 }  // namespace
