@@ -84,11 +84,3 @@ extern "C" int WINAPI TVC_OnOpenMail(LPCSTR mailId) {
   if (SelectionsUntilEscape > 0 && --SelectionsUntilEscape == 0) PressEscape(true);
   return 0;
 }
-
-extern "C" int WINAPI TVC_OnPlugInInfo(TovikPlugInInfo* info) {
-  std::snprintf(info->Name, sizeof info->Name, "Search probe");
-  std::snprintf(info->Vendor, sizeof info->Vendor, "RaZudazoved tests");
-  std::snprintf(info->Version, sizeof info->Version, "1.0");
-  std::snprintf(info->Description, sizeof info->Description, "Runs the mail search");
-  return 0;
-}
