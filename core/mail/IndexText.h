@@ -1,7 +1,8 @@
 #pragma once
-// Multibyte-aware cuts in the lines of a folder index. Every one of them works backwards from a byte
-// instead of walking the line from its start: a byte starts a character unless the run of lead-byte
-// values right before it is odd (a byte that is no lead byte always ends a character).
+// Multibyte-aware cuts in the lines of a folder index. Whether a byte starts a character is told by
+// looking back from it, not by walking the line from its start: it does unless the run of lead-byte
+// values right before it is odd (a byte that is no lead byte always ends a character). So a search
+// can jump to the next 0x01 and check only that byte.
 #include <cstddef>
 #include <string_view>
 
