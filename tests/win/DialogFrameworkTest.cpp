@@ -106,7 +106,8 @@ TEST_F(DialogTest, FocusReturnsToItsControlWhenTheDialogIsActivatedAgain) {
     uiauto::WaitFor([&] { return uiauto::FocusOf(window) == secondEdit; }, 2000);
     focusBefore = uiauto::FocusOf(window);
     SetForegroundWindow(host.MainFrame);
-    uiauto::WaitFor([&] { return GetForegroundWindow() == host.MainFrame; }, 2000);
+    // The focus follows the activation only once the dialog's thread has handled it.
+    uiauto::WaitFor([&] { return uiauto::FocusOf(window) != secondEdit; }, 2000);
     focusWhileAway = uiauto::FocusOf(window);
     SetForegroundWindow(window);
     uiauto::WaitFor([&] { return uiauto::FocusOf(window) == secondEdit; }, 2000);

@@ -100,27 +100,38 @@ TEST_F(HostWindowsTest, FrameWithoutPanesGivesNone) {
   DestroyWindow(bare);
 }
 
-TEST_F(HostWindowsTest, PumpPaintMessagesRepaintsDropsTheRestAndKeepsTheStatusText) {
+TEST_F(HostWindowsTest, PumpPaintMessagesRepaintsDropsInputKeepsTheRestAndTheStatusText) {
   CTovikMainWindow main(host->MainFrame);
   SendMessageA(host->StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Searching 1/3"));
+  SetForegroundWindow(host->MainFrame);
+  SetFocus(host->MailList);
   uiauto::PumpMessagesFor(20);
   MessageRecorder frame(host->MainFrame);
   // The host writes its own status text whenever it repaints.
   frame.OnMessage = [&](UINT id) {
     if (id == WM_PAINT) SendMessageA(host->StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Ready"));
   };
-  const UINT dropped = WM_APP + 5;
-  PostMessageA(host->MainFrame, dropped, 0, 0);
+  const UINT posted = WM_APP + 5;
+  PostMessageA(host->MainFrame, posted, 0, 0);
+  PostMessageA(host->MailList, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  INPUT key[2] = {};
+  key[0].type = key[1].type = INPUT_KEYBOARD;
+  key[0].ki.wVk = key[1].ki.wVk = VK_DELETE;
+  key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, key, sizeof key[0]);
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, host->MailList, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) << "the key reached the list";
   InvalidateRect(host->MainFrame, nullptr, TRUE);
   HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
   SetCursor(arrow);
   main.PumpPaintMessages();
   EXPECT_TRUE(frame.Received(WM_PAINT));
-  EXPECT_FALSE(frame.Received(dropped));
   EXPECT_EQ(CWindow::TextOf(host->StatusBar), "Searching 1/3");
   EXPECT_EQ(GetCursor(), arrow);
-  MSG message;
-  EXPECT_FALSE(PeekMessageA(&message, host->MainFrame, dropped, dropped, PM_REMOVE)) << "removed from the queue";
+  EXPECT_FALSE(PeekMessageA(&message, host->MainFrame, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) << "keys dropped";
+  EXPECT_FALSE(PeekMessageA(&message, host->MainFrame, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) << "clicks dropped";
+  EXPECT_FALSE(frame.Received(posted)) << "not handled in the middle of the work";
+  EXPECT_TRUE(PeekMessageA(&message, host->MainFrame, posted, posted, PM_REMOVE)) << "left for the host";
 }
 
 TEST_F(HostWindowsTest, PokeMailListSendsTheHostsTimer) {

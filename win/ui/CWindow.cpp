@@ -79,9 +79,14 @@ void CWindow::PumpPaintMessages() {
   // A window that never validates would hand out WM_PAINT for ever: the pump is bounded.
   const int maximumMessages = 1000;
   MSG message;
-  for (int i = 0; i < maximumMessages && PeekMessageA(&message, m_handle, 0, 0, PM_REMOVE); ++i) {
-    if (message.message != WM_PAINT) continue;
-    TranslateMessage(&message);
+  // The user's keys and clicks would run commands in the middle of the work: they are dropped, the
+  // ones posted as well. What else the host posted (timers, its threads' notifications) stays queued
+  // for it to handle afterwards.
+  const UINT input[][2] = {{WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+  for (const auto& range : input) {
+    for (int i = 0; i < maximumMessages && PeekMessageA(&message, m_handle, range[0], range[1], PM_REMOVE); ++i) {}
+  }
+  for (int i = 0; i < maximumMessages && PeekMessageA(&message, m_handle, WM_PAINT, WM_PAINT, PM_REMOVE); ++i) {
     DispatchMessageA(&message);
   }
   SetCursor(cursor);

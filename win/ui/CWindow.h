@@ -28,8 +28,8 @@ class CWindow {
   virtual void OnKillFocus(CWindow* gaining);
   virtual LRESULT OnSetCursor(CWindow* window, UINT hitTest, UINT mouseMessage);
   virtual bool PreCreateWindow(CREATESTRUCTA& creation);
-  // Repaints during long work on the user-interface thread: dispatches this window's WM_PAINT
-  // messages and drops every other message queued for it.
+  // Repaints during long work on the user-interface thread: dispatches the WM_PAINT messages of
+  // this window and its children and drops their keyboard and mouse input; other messages stay queued.
   virtual void PumpPaintMessages();
 
   HWND GetHandle() const { return m_handle; }
