@@ -106,8 +106,10 @@ TEST_F(DialogTest, FocusReturnsToItsControlWhenTheDialogIsActivatedAgain) {
     uiauto::WaitFor([&] { return uiauto::FocusOf(window) == secondEdit; }, 2000);
     focusBefore = uiauto::FocusOf(window);
     SetForegroundWindow(host.MainFrame);
-    // The focus follows the activation only once the dialog's thread has handled it.
-    uiauto::WaitFor([&] { return uiauto::FocusOf(window) != secondEdit; }, 2000);
+    // The foreground changes at once; the dialog thread's focus only once that thread has handled the
+    // activation, so wait for the focus itself.
+    uiauto::WaitFor([&] { return GetForegroundWindow() == host.MainFrame && uiauto::FocusOf(window) != secondEdit; },
+                    2000);
     focusWhileAway = uiauto::FocusOf(window);
     SetForegroundWindow(window);
     uiauto::WaitFor([&] { return uiauto::FocusOf(window) == secondEdit; }, 2000);
