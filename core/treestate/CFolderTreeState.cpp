@@ -3,8 +3,11 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 #include <utility>
 #include <vector>
+
+#include "port/FileSystem.h"
 
 namespace {
 
@@ -64,11 +67,9 @@ bool CFolderTreeState::LoadFile(const std::string& path) {
 }
 
 bool CFolderTreeState::SaveFile(const std::string& path) const {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  Save(file, "");
-  file.close();
-  return !file.fail();
+  std::ostringstream text;
+  Save(text, "");
+  return text.good() && port::WriteFileAtomically(path, text.str());
 }
 
 void CFolderTreeState::Load(std::istream& stream) {

@@ -27,7 +27,8 @@ class CFolderTreeState : public std::list<std::unique_ptr<CFolderTreeState>> {
   // Replaces the children by the file's tree. False when the file cannot be opened or its first
   // line is not exactly "{" (the state is then empty).
   bool LoadFile(const std::string& path);
-  // Writes the tree with CR LF line ends. False when the file cannot be created or written.
+  // Writes the tree with CR LF line ends to a temporary file beside `path`, then moves it over the
+  // old file: false, with the old file whole, when the new one cannot be written completely.
   bool SaveFile(const std::string& path) const;
 
   // Appends the children read from the lines after a "{" line, up to the matching "}" or the end.

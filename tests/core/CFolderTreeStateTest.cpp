@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/treestate/CFolderTreeState.h"
+#include "core/treestate/TreeItemNames.h"
+#include "port/FileSystem.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ std::string Describe(const CFolderTreeState& node, int depth = 0) {
   }
   return text;
 }
+
+int failingStep = -1;
 
 CFolderTreeState LoadText(const std::string& text) {
   std::istringstream stream(text);
@@ -86,13 +90,30 @@ TEST_F(TreeStateFile, LoadFailsUnlessTheFirstLineIsExactlyAnOpeningBrace) {
   EXPECT_FALSE(state.LoadFile(path + ".missing"));
 }
 
-TEST(TreeStateSave, FailuresToCreateOrWriteAreReported) {
+port::WriteFault FailAtStep(int step) {
+  // Step 0 opens the temporary file; the last one moves it over the old file.
+  return step == failingStep ? port::WriteFail : port::WriteContinue;
+}
+
+TEST_F(TreeStateFile, AFailedSaveIsReportedAndLeavesTheOldStateWhole) {
+  EXPECT_FALSE(CFolderTreeState().SaveFile(::testing::TempDir() + "no such folder/x.tree"));
+  const std::string old = "{\r\n\t1:Old\r\n}\r\n";
   CFolderTreeState root;
   BuildSample(root);
-  EXPECT_FALSE(root.SaveFile(::testing::TempDir() + "no such folder/x.tree"));
-  if (std::ifstream("/dev/full")) {
-    EXPECT_FALSE(root.SaveFile("/dev/full"));  // every write fails
+  const int lastStep = 20;
+  for (failingStep = 0; failingStep < lastStep; ++failingStep) {
+    Write(old);
+    port::SetWriteFaultHook(FailAtStep);
+    const bool saved = root.SaveFile(path);
+    port::SetWriteFaultHook(nullptr);
+    if (saved) break;
+    EXPECT_EQ(Read(), old) << "write failing at step " << failingStep;
   }
+  ASSERT_LT(failingStep, lastStep) << "the save never succeeded";
+  EXPECT_GE(failingStep, 4) << "open, write, flush, close and move can each fail";
+  CFolderTreeState loaded;
+  ASSERT_TRUE(loaded.LoadFile(path));
+  EXPECT_EQ(Describe(loaded), Describe(root));
 }
 
 TEST(TreeStateLoad, KeepsOnlyWellFormedNodeLines) {
@@ -168,6 +189,29 @@ TEST(TreeState, CopiesAreDeepAndFindMatchesWholeNamesOfChildren) {
   EXPECT_EQ(Describe(target), "0 1 Kept\n" + Describe(root));
   root.CopyChildrenTo(root);  // into itself: each child once more, and it ends
   EXPECT_EQ(root.size(), 4u);
+}
+
+TEST(TreeItemNames, OnlyMailboxesLoseTheUnreadCountBehindABlank) {
+  const struct {
+    const char* text;
+    bool topLevel;
+    const char* name;
+  } cases[] = {
+      {"Main (3)", true, "Main"},
+      {"Main (12)", true, "Main"},
+      {"Main", true, "Main"},
+      {"Inbox (3)", false, "Inbox (3)"},                  // deeper folders keep their text
+      {"Main(3)", true, "Main(3)"},                        // no blank before the count
+      {"(3)", true, "(3)"},                                // nothing but a count
+      {" (3)", true, ""},                                  // a blank name stays blank
+      {"Main (3) ", true, "Main (3) "},                    // not at the end
+      {"A (b) (c)", true, "A (b)"},                        // only the last one
+      {"A (b c)", true, "A"},
+      {"Main )", true, "Main )"},
+      {"\x8e\xf3\x90\x4d (7)", true, "\x8e\xf3\x90\x4d"},  // Shift-JIS name
+      {"", true, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GetNodeName(c.text, c.topLevel), c.name) << c.text;
 }
 
 }  // namespace

@@ -41,9 +41,28 @@ void AddChoices(HWND dialog, int comboId, std::initializer_list<UINT> stringIds)
   SendDlgItemMessageW(dialog, comboId, CB_SETCURSEL, 0, 0);
 }
 
+// The registration dialog as it opens: a new state's title, or, to update one, the registered states
+// in the title's place; with the tree state icon.
+void FillTreeCreate(HWND dialog, bool update) {
+  for (int size : {16, 32}) {
+    HANDLE icon = LoadImageW(plugin, MAKEINTRESOURCEW(IDI_FOLDER_TREE), IMAGE_ICON, size, size, 0);
+    SendMessageW(dialog, WM_SETICON, size == 16 ? ICON_SMALL : ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  }
+  CheckDlgButton(dialog, update ? IDC_UPDATE_EXISTING : IDC_CREATE_NEW, BST_CHECKED);
+  ShowWindow(GetDlgItem(dialog, update ? IDC_TITLE : IDC_EXISTING_TREE), SW_HIDE);
+  SetDlgItemTextW(dialog, IDC_TITLE, L"2026/12/06 09:30:00");
+  for (const wchar_t* name : {L"2026/12/01 08:15:42", L"Work layout"}) {
+    SendDlgItemMessageW(dialog, IDC_EXISTING_TREE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  }
+  SendDlgItemMessageW(dialog, IDC_EXISTING_TREE, CB_SETCURSEL, 0, 0);
+}
+
+// The pictures of a template that shows in more than one way.
+const UINT kUpdateMode = 0x10000;
+
 // A little content of the kind the plug-in puts in, so that the pictures show real proportions.
 void FillSample(HWND dialog, UINT templateId) {
-  switch (templateId) {
+  switch (templateId & 0xFFFF) {
     case IDD_ITEM_LIST_EDIT: {
       AddChoices(dialog, IDC_LIST_KIND, {IDS_FOLDER, IDS_LIST_MAIL, IDS_LIST_FOLDER_TREE, IDS_LIST_WINDOW_STATE});
       HWND list = GetDlgItem(dialog, IDC_ITEM_LIST);
@@ -72,9 +91,7 @@ void FillSample(HWND dialog, UINT templateId) {
       SetDlgItemTextW(dialog, IDC_RELATED_INFO, (String(IDS_INFO_FOLDER_DISPLAY_NAME) + L"\r\n  [Main] Inbox\r\n").c_str());
       break;
     case IDD_FOLDER_TREE_CREATE:
-      CheckDlgButton(dialog, IDC_CREATE_NEW, BST_CHECKED);
-      ShowWindow(GetDlgItem(dialog, IDC_EXISTING_TREE), SW_HIDE);
-      SetDlgItemTextW(dialog, IDC_TITLE, L"2026/12/06 09:30:00");
+      FillTreeCreate(dialog, (templateId & kUpdateMode) != 0);
       break;
     case IDD_SETUP_OVERALL:
       AddChoices(dialog, IDC_RESTORE_TREE, {IDS_NO_TREE_TO_RESTORE});
@@ -179,10 +196,11 @@ bool SaveDialogs(const std::wstring& folder, const std::wstring& suffix) {
     const wchar_t* name;
   } dialogs[] = {{IDD_ITEM_LIST_EDIT, L"107-ItemListEdit"},
                  {IDD_ITEM_DETAIL, L"110-ItemDetail"},
-                 {IDD_FOLDER_TREE_CREATE, L"118-FolderTreeCreate"}};
+                 {IDD_FOLDER_TREE_CREATE, L"118-FolderTreeCreate"},
+                 {IDD_FOLDER_TREE_CREATE | kUpdateMode, L"118-FolderTreeCreate-Update"}};
   bool allSaved = true;
   for (const auto& dialog : dialogs) {
-    const DLGTEMPLATE* found = FindDialogTemplate(plugin, dialog.id, shownLanguage);
+    const DLGTEMPLATE* found = FindDialogTemplate(plugin, dialog.id & 0xFFFF, shownLanguage);
     HWND window = found ? CreateDialogIndirectParamW(plugin, found, nullptr, DialogProcedure, dialog.id) : nullptr;
     allSaved = window && ShowAndSave(window, folder + L"\\" + dialog.name + suffix) && allSaved;
     if (window) DestroyWindow(window);

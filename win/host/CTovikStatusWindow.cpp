@@ -1,10 +1,9 @@
 #include "win/host/CTovikStatusWindow.h"
 
-#include <process.h>
-
 #include <atomic>
 
 #include "core/hostlink/CHostLink.h"
+#include "win/host/ModuleThreads.h"
 
 // What one keeper thread works on. The text is the keeper's own copy, so a later ShowSticky never
 // changes it under the thread.
@@ -24,8 +23,6 @@ struct StickyKeeper {
   std::atomic<bool> StopRequested{false};
   // Set once the thread has made its last call into the host.
   const HANDLE Finished = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  // The thread's own reference to the plug-in module: the plug-in stays mapped until it ends.
-  HMODULE Module = nullptr;
 };
 
 namespace {
@@ -42,11 +39,8 @@ unsigned __stdcall KeepStickyText(void* parameter) {
     if (GetTickCount() - start > keeper.StickyMilliseconds) break;
   }
   SetEvent(keeper.Finished);
-  HMODULE module = keeper.Module;
   reference.reset();
-  // Unloads the plug-in when the host has let it go meanwhile; no code of it runs after this call.
-  FreeLibraryAndExitThread(module, 0);
-  return 0;
+  EndModuleThread();
 }
 
 // Waits for the event while serving the messages other threads send to this thread's windows
@@ -64,24 +58,13 @@ void WaitServingSentMessages(HANDLE event, DWORD milliseconds) {
   }
 }
 
-// Starts the thread with its own reference to the keeper and to the plug-in module.
+// Starts the thread with its own reference to the keeper.
 bool StartKeeperThread(const std::shared_ptr<StickyKeeper>& keeper) {
   if (keeper->Finished == nullptr || keeper->SetMessageText == nullptr) return false;
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&KeepStickyText),
-                          &keeper->Module)) {
-    return false;
-  }
   auto* threadReference = new std::shared_ptr<StickyKeeper>(keeper);
-  // Not _beginthread: its handle is closed only by _endthread, which a thread that has to leave
-  // through FreeLibraryAndExitThread never reaches. This handle is closed here; the thread runs on.
-  const uintptr_t thread = _beginthreadex(nullptr, 0, &KeepStickyText, threadReference, 0, nullptr);
-  if (thread == 0) {
-    delete threadReference;
-    FreeLibrary(keeper->Module);
-    return false;
-  }
-  CloseHandle(reinterpret_cast<HANDLE>(thread));
-  return true;
+  if (StartModuleThread(&KeepStickyText, threadReference)) return true;
+  delete threadReference;
+  return false;
 }
 
 }  // namespace

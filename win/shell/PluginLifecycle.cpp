@@ -7,6 +7,7 @@
 #include "core/hostlink/PluginPaths.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/shell/ProcessState.h"
+#include "win/ui/CResourceTool.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "win/shell/ProcessState.h"
 
-std::string AppTitle;
 char SharedTextBuffer[SharedTextBufferSize];
 std::atomic<int> OpenMailGuard{1};
 std::atomic<int> ExitingFlag{0};

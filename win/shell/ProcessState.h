@@ -4,10 +4,6 @@
 #include <atomic>
 #include <string>
 
-
-// Caption of every message box of the plug-in.
-extern std::string AppTitle;
-
 // Receives header values and mail identifiers from the host; always handed over with its size.
 constexpr int SharedTextBufferSize = 1024;
 extern char SharedTextBuffer[SharedTextBufferSize];

@@ -5,6 +5,8 @@
 #include "win/ui/CWindow.h"
 #include "win/ui/ModuleInstance.h"
 
+std::string AppTitle;
+
 bool CResourceTool::LoadString(std::string& text, UINT id) {
   char buffer[2048];
   const int length = ::LoadStringA(GetModuleInstance(), id, buffer, sizeof buffer);

@@ -7,6 +7,9 @@
 
 class CWindow;
 
+// Caption of every message box of the plug-in, "RaZudazoved" once the plug-in has started.
+extern std::string AppTitle;
+
 class CResourceTool {
  public:
   virtual ~CResourceTool() = default;

@@ -1,0 +1,151 @@
+// Capturing and restoring the expand state of a large folder tree (TovikSim's benchmark store, the
+// host made in this program) against a bare loop of TVM_EXPAND over the same folders, with drawing
+// off as the callers have it; and the memory a captured state holds, per folder, at three sizes.
+#include <windows.h>
+#include <commctrl.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "sim/CMainFrame.h"
+#include "sim/FileTree.h"
+#include "sim/SampleStores.h"
+#include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
+#include "win/host/HostWindows.h"
+#include "win/tree/CFolderTreeController.h"
+
+// Bytes allocated and not yet freed, to weigh what a captured state holds.
+namespace {
+std::atomic<long long> liveBytes{0};
+}
+void* operator new(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (block == nullptr) throw std::bad_alloc();
+  liveBytes += static_cast<long long>(_msize(block));
+  return block;
+}
+void operator delete(void* block) noexcept {
+  if (block == nullptr) return;
+  liveBytes -= static_cast<long long>(_msize(block));
+  std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+
+namespace {
+
+double NowMs() {
+  LARGE_INTEGER frequency, counter;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+HWND Tree() { return TheHost().Windows().Tree(); }
+
+// The bare loop: every folder with subfolders opened (and, for a capture, closed again after its
+// subfolders), nothing else.
+void BareWalk(HTREEITEM first, bool closeAgain) {
+  for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(Tree(), item)) {
+    if (TreeView_GetChild(Tree(), item) == nullptr) continue;
+    const bool wasOpen = (TreeView_GetItemState(Tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    TreeView_Expand(Tree(), item, TVE_EXPAND);
+    BareWalk(TreeView_GetChild(Tree(), item), closeAgain);
+    if (closeAgain && !wasOpen) TreeView_Expand(Tree(), item, TVE_COLLAPSE);
+  }
+}
+
+void CloseAll(HTREEITEM first) {
+  for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(Tree(), item)) {
+    CloseAll(TreeView_GetChild(Tree(), item));
+    TreeView_Expand(Tree(), item, TVE_COLLAPSE);
+  }
+}
+
+// Runs the step with the panes' drawing off, as the commands do; its time in milliseconds.
+template <class Step>
+double Timed(Step step) {
+  CWindow* treeParent = GetTreePaneParent();
+  CWindow* listParent = GetListPaneParent();
+  treeParent->SetRedraw(false);
+  listParent->SetRedraw(false);
+  const double start = NowMs();
+  step();
+  const double elapsed = NowMs() - start;
+  listParent->SetRedraw(true);
+  treeParent->SetRedraw(true);
+  return elapsed;
+}
+
+// The least disturbed of the rounds: the machine is shared.
+double Fastest(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
+int CountNodes(const CFolderTreeState& state) {
+  int count = 0;
+  for (const auto& node : state) count += 1 + CountNodes(*node);
+  return count;
+}
+
+void Measure(int folders, const std::string& dataFolder) {
+  DeleteDirectoryTree(dataFolder);
+  WriteLargeStore(dataFolder, 1, folders, 10);
+  TheHost().Mails().ReloadStore();
+  CWindow* tree = GetMainWindow()->GetTreeWindow();
+  const HTREEITEM root = TreeView_GetRoot(Tree());
+  BareWalk(root, true);  // every folder filled once, so that no run pays for the filling
+
+  std::vector<double> bareCapture, capture, bareRestore, restore;
+  CFolderTreeState everything;
+  long long stateBytes = 0;
+  for (int round = 0; round < 7; ++round) {
+    CloseAll(root);
+    TreeView_Expand(Tree(), root, TVE_EXPAND);
+    bareCapture.push_back(Timed([&] { BareWalk(root, true); }));
+    CFolderTreeController saver(*tree);
+    saver.StatusText = "Saving tree state... ";
+    CFolderTreeState state;
+    const long long before = liveBytes;
+    capture.push_back(Timed([&] { saver.SaveTree(state, true, -1); }));
+    stateBytes = liveBytes - before;
+
+    BareWalk(root, false);
+    CFolderTreeController(*tree).SaveTree(everything, false, -1);
+    CloseAll(root);
+    bareRestore.push_back(Timed([&] { BareWalk(root, false); }));
+    CloseAll(root);
+    CFolderTreeController restorer(*tree);
+    restorer.StatusText = "Restoreing folder tree state... ";
+    restore.push_back(Timed([&] { restorer.RestoreTree(everything, false, -1); }));
+  }
+  const int nodes = CountNodes(everything);
+  std::printf(
+      "%5d folders, %4d with subfolders: capture %7.1f ms, bare loop %7.1f ms, ratio %.2f | restore %7.1f ms, "
+      "bare loop %7.1f ms, ratio %.2f | state %lld bytes, %.0f per node\n",
+      folders, nodes, Fastest(capture), Fastest(bareCapture), Fastest(capture) / Fastest(bareCapture), Fastest(restore),
+      Fastest(bareRestore), Fastest(restore) / Fastest(bareRestore), stateBytes,
+      static_cast<double>(stateBytes) / nodes);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main() {
+  char temporary[MAX_PATH];
+  GetTempPathA(MAX_PATH, temporary);
+  const std::string dataFolder = std::string(temporary) + "raz-tree-bench\\";
+  DeleteDirectoryTree(dataFolder);
+  if (!WriteLargeStore(dataFolder, 1, 10, 10) || !TheHost().Create(dataFolder) || !LoadHostFunctions()) {
+    std::fprintf(stderr, "the host could not be made in %s\n", dataFolder.c_str());
+    return 1;
+  }
+  for (int folders : {1250, 2500, 5000}) Measure(folders, dataFolder);
+  TheHost().Close();
+  DeleteDirectoryTree(dataFolder);
+  return 0;
+}
