@@ -24,7 +24,7 @@ int CurrentPageIndex(HWND sheet) {
   return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
 }
 
-// Shows the property sheet's page whose tab matches, as a click on the tab would; false when there is
+// Shows the property sheet's page whose tab matches (or the n-th for "#n"), as a click on the tab would; false when there is
 // no such tab or the page shown did not let go.
 bool ShowPage(HWND sheet, const std::string& title, std::string& failure) {
   HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
@@ -35,9 +35,16 @@ bool ShowPage(HWND sheet, const std::string& title, std::string& failure) {
     item.mask = TCIF_TEXT;
     item.pszText = text;
     item.cchTextMax = sizeof text;
-    if (!SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item)) || !MatchesPattern(text, title)) continue;
+    int position = 0;
+    const bool byPosition = title.size() > 1 && title[0] == '#' && ParseNumber(title.substr(1), position);
+    if (!SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) continue;
+    if (byPosition ? position != index + 1 : !MatchesPattern(text, title)) continue;
     PostMessageA(sheet, PSM_SETCURSEL, index, 0);
-    if (uiauto::WaitFor([&] { return CurrentPageIndex(sheet) == index; }, 2000)) return true;
+    if (uiauto::WaitFor([&] { return CurrentPageIndex(sheet) == index; }, 2000)) {
+      // Painted before anything looks at it: a screenshot would otherwise show the page left.
+      RedrawWindow(sheet, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return true;
+    }
     failure = "the sheet did not change to the page \"" + title + "\"";
     return false;
   }
