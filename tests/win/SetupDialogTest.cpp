@@ -188,25 +188,34 @@ TEST_F(SetupDialogTest, UncheckingSubMenusTurnsNameAndParentPathIntoName) {
 }
 
 TEST_F(SetupDialogTest, CancelChangesNothingAndTheNextOpeningShowsTheLastPage) {
+  const struct {
+    const char* way;
+    std::function<void(HWND)> cancel;
+  } ways[] = {{"Cancel", [](HWND sheet) { uiauto::ClickButton(sheet, IDCANCEL); }},
+              {"Escape", [](HWND sheet) { uiauto::PressKey(sheet, VK_ESCAPE); }},
+              {"close box", [](HWND sheet) { uiauto::ClickCloseBox(sheet); }}};
   store.HotKeys[FavoriteFolderList] = CHotKey('F', 32);
-  int reopenedOn = -1;
-  const INT_PTR result = RunSheet([&](SheetUser& user) {
-    user.GoTo(MailPage);
-    uiauto::SetControlText(user.CurrentPage(), IDC_MAIL_HISTORY_NUM, "5");
-    user.GoTo(KeyPage);
-    SendDlgItemMessageA(user.CurrentPage(), IDC_SHORTCUT_KEY, HKM_SETHOTKEY, MAKEWORD('G', HOTKEYF_SHIFT), 0);
-    user.GoTo(FolderTreePage);
-    user.Press(IDCANCEL);
-  });
-  RunSheet([&](SheetUser& user) {
-    reopenedOn = user.CurrentIndex();
-    user.Press(IDCANCEL);
-  });
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(store.MailHistoryNum, 20u);
-  EXPECT_EQ(store.HotKeys[FavoriteFolderList].ToStoredValue(), 32 * 256 + 'F');
-  EXPECT_EQ(store.HotKeys[ComprehensiveMenuKind].ToStoredValue(), 0);
-  EXPECT_EQ(reopenedOn, FolderTreePage);
+  for (const auto& way : ways) {
+    int reopenedOn = -1;
+    const INT_PTR result = RunSheet([&](SheetUser& user) {
+      user.GoTo(MailPage);
+      uiauto::SetControlText(user.CurrentPage(), IDC_MAIL_HISTORY_NUM, "5");
+      user.GoTo(KeyPage);
+      SendDlgItemMessageA(user.CurrentPage(), IDC_SHORTCUT_KEY, HKM_SETHOTKEY, MAKEWORD('G', HOTKEYF_SHIFT), 0);
+      user.GoTo(FolderTreePage);
+      way.cancel(user.sheet);
+      uiauto::WaitUntilGone(user.sheet);
+    });
+    RunSheet([&](SheetUser& user) {
+      reopenedOn = user.CurrentIndex();
+      user.Press(IDCANCEL);
+    });
+    EXPECT_EQ(result, 0) << way.way;
+    EXPECT_EQ(store.MailHistoryNum, 20u) << way.way;
+    EXPECT_EQ(store.HotKeys[FavoriteFolderList].ToStoredValue(), 32 * 256 + 'F') << way.way;
+    EXPECT_EQ(store.HotKeys[ComprehensiveMenuKind].ToStoredValue(), 0) << way.way;
+    EXPECT_EQ(reopenedOn, FolderTreePage) << way.way;
+  }
 }
 
 TEST_F(SetupDialogTest, HandEditedValuesOpenValidAndOkKeepsThemSane) {
