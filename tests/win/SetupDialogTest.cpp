@@ -1,5 +1,6 @@
 // The setup sheet over a store of its own, answered by a user on a helper thread as the host's user
-// would answer it.
+// would answer it. The Key page's refusal and the folder display forms are driven end to end
+// (tests/e2e/scripts/setup_pages.txt).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -127,30 +128,6 @@ TEST_F(SetupDialogTest, DepthIsMinusOneUnrestrictedAndAtMostOneHundred) {
   }
 }
 
-TEST_F(SetupDialogTest, AltWithCtrlIsRefusedAndKeepsItsMenuTypeSelected) {
-  store.HotKeys[ComprehensiveMenuKind] = CHotKey(VK_F2, 32);
-  std::string refusal, secondWarning;
-  LRESULT selectedAfterRefusal = -1;
-  const INT_PTR result = RunSheet([&](SheetUser& user) {
-    user.GoTo(KeyPage);
-    HWND page = user.CurrentPage(), list = GetDlgItem(page, IDC_MENU_TYPE), key = GetDlgItem(page, IDC_SHORTCUT_KEY);
-    SendMessageA(key, HKM_SETHOTKEY, MAKEWORD(VK_F5, HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
-    SendMessageA(list, LB_SETCURSEL, 1, 0);
-    PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MENU_TYPE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    HWND box = nullptr;
-    uiauto::WaitFor([&] { return (box = SheetUser::MessageBoxOnTop()) != nullptr; });
-    refusal = SheetUser::Answer(box);
-    selectedAfterRefusal = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    SendMessageA(key, HKM_SETHOTKEY, MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
-    secondWarning = user.Press(IDOK);
-  });
-  EXPECT_EQ(refusal, "Unusable key.");
-  EXPECT_EQ(selectedAfterRefusal, 0);
-  EXPECT_EQ(secondWarning, "");
-  EXPECT_EQ(result, 1);
-  EXPECT_EQ(store.HotKeys[ComprehensiveMenuKind].ToStoredValue(), 96 * 256 + 'F');
-}
-
 TEST_F(SetupDialogTest, HotKeysConvertBothWaysAndAltCombinationsAreUnusable) {
   const struct {
     unsigned shiftCode;
@@ -168,23 +145,6 @@ TEST_F(SetupDialogTest, HotKeysConvertBothWaysAndAltCombinationsAreUnusable) {
   EXPECT_FALSE(CSetupKeyPage::FromControl(MAKEWORD(VK_F5, HOTKEYF_ALT | HOTKEYF_CONTROL), untouched));
   // A shift code the host never sends cannot be pressed: it shows as no key.
   EXPECT_EQ(CSetupKeyPage::ToControl(CHotKey(VK_F5, 3)), 0);
-}
-
-TEST_F(SetupDialogTest, UncheckingSubMenusTurnsNameAndParentPathIntoName) {
-  store.MailFolder = true;
-  store.MailFolderDispMode = 2;
-  std::string before, after;
-  RunSheet([&](SheetUser& user) {
-    user.GoTo(MailPage);
-    before = uiauto::ControlText(user.CurrentPage(), IDC_MAIL_FOLDER_DISP_MODE);
-    uiauto::SetChecked(user.CurrentPage(), IDC_MAIL_FOLDER, false);
-    after = uiauto::ControlText(user.CurrentPage(), IDC_MAIL_FOLDER_DISP_MODE);
-    user.Press(IDOK);
-  });
-  EXPECT_EQ(before, "Folder name + Parent folder path");
-  EXPECT_EQ(after, "Folder name");
-  EXPECT_FALSE(store.MailFolder);
-  EXPECT_EQ(store.MailFolderDispMode, 1);
 }
 
 TEST_F(SetupDialogTest, CancelChangesNothingAndTheNextOpeningShowsTheLastPage) {
