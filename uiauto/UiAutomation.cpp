@@ -98,6 +98,11 @@ HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
 HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({PopupMenuClass, "", threadId}, timeout); }
 
 HWND FindModalWindow() {
+  // A dialog with a message box over it is disabled; Wine does not always stack the box above it.
+  HWND window = FindWindowWhere([](HWND window) {
+    return IsPopupMenu(window) || (ClassOf(window) == DialogClass && IsWindowEnabled(window));
+  });
+  if (window != nullptr) return window;
   return FindWindowWhere([](HWND window) { return IsPopupMenu(window) || ClassOf(window) == DialogClass; });
 }
 

@@ -63,7 +63,12 @@ class SetupDialogTest : public ::testing::Test {
       SheetUser sheetUser;
       sheetUser.sheet = uiauto::WaitForDialog(SheetTitle, thisThread);
       if (sheetUser.sheet != nullptr) part(sheetUser);
-      if (IsWindow(sheetUser.sheet)) uiauto::Dismiss(sheetUser.sheet);
+      // A part that failed half-way may leave a warning over the sheet: close whatever is still open.
+      for (int tries = 0; tries < 5 && IsWindow(sheetUser.sheet) && IsWindowVisible(sheetUser.sheet); ++tries) {
+        HWND top = uiauto::FindModalWindow();
+        if (top != nullptr) uiauto::Dismiss(top);
+        uiauto::WaitUntilGone(top, 2000);
+      }
     });
     return setup.Run();
   }
