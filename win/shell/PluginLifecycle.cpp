@@ -6,14 +6,10 @@
 #include "core/favorites/FavoriteStore.h"
 #include "core/hostlink/PluginPaths.h"
 #include "win/host/CTovikGlobalData.h"
-#include "win/host/CTovikMainWindow.h"
-#include "win/ui/CSetupDialog.h"
 #include "win/shell/ProcessState.h"
 #include "win/ui/CResourceTool.h"
 
 namespace {
-
-constexpr char PluginVersion[] = "2.2";
 
 // Copies the text and its terminating zero, and nothing more: the host's block may end right there.
 template <std::size_t Size>
@@ -47,15 +43,12 @@ void RecordMailHistory(LPCSTR mailId) {
 }
 
 void RunSetup() {
-  CTovikMainWindow* mainWindow = GetMainWindow();
-  if (mainWindow == nullptr) return;
-  CSetupDialog setup(mainWindow, GetFavoriteInfo(), AppTitle, PluginVersion);
-  if (setup.Run() == 1) GetFavoriteInfo().SaveMisc();
+  // The setup sheet opens here over the host's main window once it exists.
 }
 
 void FillPlugInInfo(TovikPlugInInfo& info) {
   CopyText(info.Name, "RaZudazoved");
   CopyText(info.Vendor, "Dorimune");
-  CopyText(info.Version, PluginVersion);
+  CopyText(info.Version, "2.2");
   CopyText(info.Description, "Favorite Item Manager");
 }
