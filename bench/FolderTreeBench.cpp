@@ -19,6 +19,7 @@
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
 #include "win/host/HostWindows.h"
+#include "bench/BenchClock.h"
 #include "win/tree/CFolderTreeController.h"
 
 // Bytes allocated and not yet freed, to weigh what a captured state holds.
@@ -39,13 +40,6 @@ void operator delete(void* block) noexcept {
 void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 HWND Tree() { return TheHost().Windows().Tree(); }
 

@@ -32,6 +32,8 @@
 extern char** environ;
 #endif
 
+#include "bench/BenchClock.h"
+
 namespace {
 
 class CQuietLoop : public CLongLoop {
@@ -44,10 +46,6 @@ class CQuietLoop : public CLongLoop {
 struct Times {
   double Wall = 0, Processor = 0;
 };
-
-double NowMs() {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
 
 #ifdef _WIN32
 double OwnProcessorMs() {

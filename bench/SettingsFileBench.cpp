@@ -12,14 +12,9 @@
 #include "port/FileSystem.h"
 #include "tests/core/FullStore.h"
 
-namespace {
+#include "bench/BenchClock.h"
 
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 struct Key {
   std::string Section, Name, Value;
