@@ -41,10 +41,15 @@ std::string Mode(HWND dialog) {
          (IsWindowVisible(GetDlgItem(dialog, IDC_EXISTING_TREE)) ? " list" : "") + (listUsable ? "" : " locked");
 }
 
-// Clicks a mode's button, as a user does, and waits for its control.
+// Clicks a mode's button, as a user does, and waits until the dialog has shown that mode's control and
+// hidden the other one (the two happen one after the other, not at once).
 std::string Switch(HWND dialog, int button, int shown) {
+  const int hidden = shown == IDC_TITLE ? IDC_EXISTING_TREE : IDC_TITLE;
   uiauto::ClickButton(dialog, button);
-  uiauto::WaitFor([&] { return IsWindowVisible(GetDlgItem(dialog, shown)) != FALSE; }, 2000);
+  uiauto::WaitFor([&] {
+    return IsWindowVisible(GetDlgItem(dialog, shown)) != FALSE &&
+           IsWindowVisible(GetDlgItem(dialog, hidden)) == FALSE;
+  }, 2000);
   return Mode(dialog);
 }
 
