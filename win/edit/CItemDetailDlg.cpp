@@ -26,6 +26,11 @@ void CItemDetailDlg::SetItem(CFavoriteItem* item, const CFolderTreeItemList* tre
 INT_PTR CItemDetailDlg::DoModal() { return m_item == nullptr ? IDCANCEL : CUiGothicDialog::DoModal(); }
 
 BOOL CItemDetailDlg::OnInitDialog() {
+  // Run through the base class's DoModal without a favorite: nothing to show.
+  if (m_item == nullptr) {
+    EndDialog(GetHandle(), IDCANCEL);
+    return TRUE;
+  }
   GetItem(IDC_TITLE)->SetWindowText(m_item->GetDisplayName());
   GetItem(IDC_INTERNAL_INFO)->SetWindowText(InternalInfoText(*m_item));
   GetItem(IDC_RELATED_INFO)->SetWindowText(RelatedInfoText(*m_item, m_trees));
