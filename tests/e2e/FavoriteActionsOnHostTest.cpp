@@ -340,7 +340,7 @@ TEST_F(FavoriteActionsOnHostTest, WindowStatesPutTheMainWindowBackOnAMonitor) {
   ShowWindow(frame, SW_RESTORE);
   MoveWindow(frame, 300, 200, 640, 480, TRUE);
   CWindowStateItem here;
-  ASSERT_TRUE(FillWindowStateItem(here));
+  EXPECT_TRUE(FillWindowStateItem(here));
   RECT placed;
   GetWindowRect(frame, &placed);
   const struct {
@@ -364,7 +364,7 @@ TEST_F(FavoriteActionsOnHostTest, WindowStatesPutTheMainWindowBackOnAMonitor) {
     state->DisplayName = c.name;
     state->WindowRect = c.rect;
     std::unique_ptr<CFavoriteItem> item = std::move(state);
-    ASSERT_EQ(store.AddItem(item, FavoriteWindowStateList), Added);
+    EXPECT_EQ(store.AddItem(item, FavoriteWindowStateList), Added);
     JumpToEntry(FavoriteWindowStateList, 0);
     EXPECT_TRUE(uiauto::PumpMessagesUntil(c.holds, 2000)) << c.name;
     ShowWindow(frame, SW_RESTORE);

@@ -124,12 +124,15 @@ void RegisterFolderTreeState() {
     auto made = std::make_unique<CFolderTreeItem>(id);
     made->SetTreeFileName(store.FolderTrees.MakeNewFileName());
     made->SetDisplayName(dialog.Title);
+    const std::string path = made->GetTreeFilePath();
     const CaptureOutcome outcome = Capture(*made);
     std::unique_ptr<CFavoriteItem> item = std::move(made);
     if (outcome == CaptureNotWritten) return;
     if (outcome == CaptureCancelled) result = RegisterCancelled;
     if (outcome == Captured) result = store.AddItem(item, FavoriteFolderTreeList);
     if (result == Added) NextTreeId = FollowingTreeId(id);
+    // A state the list did not take leaves no file behind.
+    if (outcome == Captured && result != Added) port::RemoveFile(port::NativePath(path));
   } else if (CFolderTreeItem* existing = store.FolderTrees.FindById(dialog.SelectedItemId)) {
     const CaptureOutcome outcome = Capture(*existing);
     if (outcome == CaptureNotWritten) return;
