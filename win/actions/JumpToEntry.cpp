@@ -109,10 +109,11 @@ void JumpToEntry(int kind, int index) {
   } else if (auto* mail = dynamic_cast<CMailItem*>(item)) {
     // For the history, mails the host opens meanwhile (also in the modal loops of the questions)
     // would move or evict entries under the jump: none is recorded until it ends.
-    const int kept = kind == MailHistoryList ? OpenMailGuard.exchange(0) : OpenMailGuard.load();
+    const bool history = kind == MailHistoryList;
+    const int kept = history ? OpenMailGuard.exchange(0) : 0;
     JumpToMail(*mail, kind);
     FocusListAfterJump();
-    OpenMailGuard = kept;
+    if (history) OpenMailGuard = kept;
   } else if (auto* state = dynamic_cast<CFolderTreeItem*>(item)) {
     JumpToTreeState(*state);
   } else if (auto* window = dynamic_cast<CWindowStateItem*>(item)) {
