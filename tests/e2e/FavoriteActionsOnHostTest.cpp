@@ -328,6 +328,20 @@ TEST_F(FavoriteActionsOnHostTest, NewTreeStatesTakeValidIdsThatNoStateHas) {
     EXPECT_EQ(store.FolderTrees.GetItemAt(c.taken.size())->TreeId, c.id) << c.next;
     EXPECT_EQ(NextTreeId, c.nextAfter) << c.next;
   }
+  // A state whose file cannot be written (a folder stands in its way) is not registered, and the
+  // user hears of the file alone.
+  store.FolderTrees.Clear();
+  NextTreeId = 5;
+  ASSERT_TRUE(port::MakeFolder(port::NativePath(GetPluginFolder() + "\\" + store.FolderTrees.MakeNewFileName())));
+  uiauto::UserThread user([] {
+    HWND dialog = uiauto::WaitForDialog("Register favorite folder tree state item");
+    uiauto::ClickButton(dialog, IDOK);
+  });
+  const Seen seen = Answering({IDOK}, [] { RegisterFolderTreeState(); });
+  user.Join();
+  EXPECT_EQ(seen.Texts, std::vector<std::string>{"Fail to write the folder tree state file."});
+  EXPECT_EQ(store.FolderTrees.GetCount(), 0u);
+  EXPECT_EQ(NextTreeId, 5);
 }
 
 TEST_F(FavoriteActionsOnHostTest, WindowStatesPutTheMainWindowBackOnAMonitor) {
