@@ -1,5 +1,6 @@
 // The six entry points the host calls, exported by name with fixed ordinals (RaZudazoved.def).
 #include "hostapi/PluginExports.h"
+#include "win/shell/HostMenuCommands.h"
 #include "win/shell/PluginLifecycle.h"
 #include "win/shell/ProcessState.h"
 
@@ -8,8 +9,8 @@ extern "C" int WINAPI TVC_OnExit(void) {
   return 0;
 }
 
-extern "C" int WINAPI TVC_OnMenuInit(HWND, HMENU, int) {
-  // The plug-in's commands join the host's menus here once the favorites menus exist.
+extern "C" int WINAPI TVC_OnMenuInit(HWND, HMENU menu, int menuType) {
+  AddHostMenuCommands(menu, menuType);
   return 0;
 }
 

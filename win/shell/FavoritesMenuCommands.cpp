@@ -1,0 +1,4 @@
+#include "win/shell/FavoritesMenuCommands.h"
+
+// The favorites menus come here.
+void PopupFavoritesMenu(int) {}
