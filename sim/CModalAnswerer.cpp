@@ -283,10 +283,12 @@ bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& wo
       menu = uiauto::MenuOf(window);
     } else if (words[i] == "cancel") {
       Say("  popup menu: cancelled");
-      // Escape closes one level at a time.
-      for (menus.push_back(window); !menus.empty(); menus.pop_back()) {
-        uiauto::PressKey(menus.back(), VK_ESCAPE);
-        if (menus.size() > 1) uiauto::WaitUntilGone(menus.back(), 2000);
+      // Escape closes one level; Alt leaves the whole menu, whatever level is open.
+      if (menus.empty()) {
+        uiauto::PressKey(window, VK_ESCAPE);
+      } else {
+        PostMessageA(window, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+        PostMessageA(window, WM_SYSKEYUP, VK_MENU, static_cast<LPARAM>(0xE0000001u));
       }
       return true;
     } else if (words[i] == "pick" && i + 1 < words.size()) {
