@@ -283,12 +283,13 @@ bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& wo
       menu = uiauto::MenuOf(window);
     } else if (words[i] == "cancel") {
       Say("  popup menu: cancelled");
-      // Escape closes one level; Alt leaves the whole menu, whatever level is open.
+      // Escape closes one level; Alt leaves the whole menu, whatever level is open. The keys go to the
+      // top level's window: a submenu's may already be gone (the pointer can rest on the menu).
       if (menus.empty()) {
         uiauto::PressKey(window, VK_ESCAPE);
       } else {
-        PostMessageA(window, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
-        PostMessageA(window, WM_SYSKEYUP, VK_MENU, static_cast<LPARAM>(0xE0000001u));
+        PostMessageA(menus.front(), WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+        PostMessageA(menus.front(), WM_SYSKEYUP, VK_MENU, static_cast<LPARAM>(0xE0000001u));
       }
       return true;
     } else if (words[i] == "pick" && i + 1 < words.size()) {
