@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/BenchClock.h"
+#include "bench/BenchStore.h"
 #include "core/favorites/CFavoriteInfo.h"
 #include "sim/CMainFrame.h"
 #include "sim/FileTree.h"
@@ -20,56 +21,8 @@
 
 namespace {
 
-const int ListSize = 300;
-const int MailFolders = 50;
-
-// The ids of the first folders of TovikSim's benchmark store: ten at the top, then eight under each.
-std::vector<std::string> BenchFolderIds(int count) {
-  std::vector<std::string> ids;
-  for (int i = 0; i < count; ++i) {
-    char name[16];
-    std::snprintf(name, sizeof name, "F%05d\\", i);
-    ids.push_back((i < 10 ? std::string("Bench\\") : ids[(i - 10) / 8]) + name);
-  }
-  return ids;
-}
-
-template <class Item>
-void Add(CFavoriteInfo& store, Item* item, int kind) {
-  std::unique_ptr<CFavoriteItem> owned(item);
-  store.AddItem(owned, kind);
-}
-
-CMailItem* NewMail(const std::string& folderId, int number, const char* subject) {
-  CMailItem* mail = new CMailItem;
-  mail->FolderId = folderId;
-  mail->MailId = folderId + "?" + std::to_string(number);
-  mail->Subject = subject + std::to_string(number);
-  mail->From = "\"Alice Walker\" <alice@example.com>";
-  return mail;
-}
-
-void FillStore(CFavoriteInfo& store) {
-  const std::vector<std::string> folderIds = BenchFolderIds(ListSize);
-  store.MailFolder = true;
-  store.History.SetMaxCount(ListSize);
-  for (int i = 0; i < ListSize; ++i) {
-    CFolderItem* folder = new CFolderItem;
-    folder->FolderId = folderIds[i];
-    folder->DisplayName = "Folder " + std::to_string(i);
-    Add(store, folder, FavoriteFolderList);
-    Add(store, NewMail(folderIds[i % MailFolders], i, "Favorite mail about the quarterly numbers "), FavoriteMailList);
-    CFolderTreeItem* tree = new CFolderTreeItem(i + 1);
-    tree->DisplayName = "Tree state " + std::to_string(i);
-    tree->TreeFileName = "RaZudazoved." + std::to_string(i) + ".tree";
-    Add(store, tree, FavoriteFolderTreeList);
-    Add(store, NewMail(folderIds[i % MailFolders], i, "Opened mail with a subject of some length "), MailHistoryList);
-    CWindowStateItem* window = new CWindowStateItem;
-    window->DisplayName = "Window " + std::to_string(i);
-    window->WindowRect = {i, i, 800 + i, 600 + i};
-    Add(store, window, FavoriteWindowStateList);
-  }
-}
+using benchstore::ListSize;
+using benchstore::MailFolders;
 
 // The bare menu's texts, as long as the favorites menu's: per list its items, and for the mails the
 // items of the all-mails sub-menu and of each folder's sub-menu.
@@ -134,7 +87,7 @@ int main() {
     return 1;
   }
   CFavoriteInfo store;
-  FillStore(store);
+  benchstore::FillStore(store);
   TitleLength = store.MailTitleLength;
   const BareShape shape = MakeBareShape();
   std::vector<double> menuTimes, bareTimes;

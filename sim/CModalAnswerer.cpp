@@ -212,7 +212,7 @@ bool CModalAnswerer::AnswerMessageBox(HWND window, const std::vector<std::string
 
 bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& words, std::string& failure) {
   // dialog "<title>" [shot <name>] [set <id> "<text>"] [check <id> on|off] [choose <id> "<text>"]
-  //        [expect <id> "<text>"] press <button>
+  //        [expect <id> "<text>"] [rows <id> "<titles joined by |>"] [key <key>] press <button>
   const std::string title = uiauto::TextOf(window);
   if (words.size() < 2 || !MatchesPattern(title, words[1])) {
     failure = "expected a dialog \"" + (words.size() > 1 ? words[1] : "") + "\", but " + Describe(window) +
@@ -227,6 +227,17 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
       continue;
     }
     if (verb == "press") return Press(window, words[i + 1], failure);
+    if (verb == "key") {
+      int key = 0, shift = 0;
+      if (!ParseKeyCombination(words[i + 1], key, shift) || shift != 0) {
+        failure = "no key \"" + words[i + 1] + "\" for a dialog";
+        return false;
+      }
+      uiauto::PressKey(window, static_cast<UINT>(key));
+      // Enter or Escape may end the dialog: the answer is complete then.
+      if (key == VK_RETURN || key == VK_ESCAPE) return true;
+      continue;
+    }
     int id = 0;
     if (!ParseNumber(words[i + 1], id) || GetDlgItem(window, id) == nullptr || i + 2 >= words.size()) {
       failure = "the dialog has no control " + words[i + 1] + " for \"" + verb + "\"";
@@ -243,6 +254,8 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
         failure = "the list " + words[i] + " has no entry \"" + value + "\"";
         return false;
       }
+    } else if (verb == "rows") {
+      if (!CheckRows(window, id, value, failure)) return false;
     } else if (verb == "expect") {
       const std::string shown = uiauto::ControlText(window, id);
       if (!MatchesPattern(shown, value)) {
@@ -255,6 +268,21 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
     }
   }
   failure = "the dialog answer has no \"press <button>\"";
+  return false;
+}
+
+bool CModalAnswerer::CheckRows(HWND window, int id, const std::string& pattern, std::string& failure) {
+  std::string rows;
+  const auto shows = [&] {
+    rows.clear();
+    for (const std::string& text : uiauto::ListViewColumn(GetDlgItem(window, id), 0)) {
+      rows += (rows.empty() ? "" : "|") + text;
+    }
+    return MatchesPattern(rows, pattern);
+  };
+  // A key posted just before reaches the dialog after the rows may first have been read.
+  if (uiauto::WaitFor(shows, 2000)) return true;
+  failure = "list " + std::to_string(id) + " shows \"" + rows + "\", expected \"" + pattern + "\"";
   return false;
 }
 

@@ -330,6 +330,15 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
     const std::string actual = uiauto::TextOf(m_host.Windows().StatusBar());
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the status bar text", actual, value);
   }
+  if (what == "window" && words.size() == 3) {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(m_host.Windows().Frame(), &placement);
+    const RECT& normal = placement.rcNormalPosition;
+    const std::string actual = std::to_string(normal.left) + " " + std::to_string(normal.top) + " " +
+                               std::to_string(normal.right - normal.left) + " " + std::to_string(normal.bottom - normal.top);
+    return MatchesPattern(actual, value) ? std::string() : Mismatch("the main window's normal place", actual, value);
+  }
   if (what == "header" && words.size() == 4) {
     const std::string actual = m_host.Mails().CurrentMailHeader(value);
     return MatchesPattern(actual, words[3]) ? std::string() : Mismatch("header " + value, actual, words[3]);

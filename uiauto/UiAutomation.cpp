@@ -1,5 +1,7 @@
 #include "uiauto/UiAutomation.h"
 
+#include <commctrl.h>
+
 namespace uiauto {
 
 namespace {
@@ -187,6 +189,21 @@ void ClickAt(POINT screenPoint) {
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
   inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
   SendInput(3, inputs, sizeof inputs[0]);
+}
+
+std::vector<std::string> ListViewColumn(HWND list, int column) {
+  std::vector<std::string> texts;
+  const LRESULT count = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    char text[1024] = "";
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    texts.push_back(text);
+  }
+  return texts;
 }
 
 void SetControlText(HWND dialog, int id, const std::string& text) {

@@ -50,6 +50,8 @@ struct Control {
 };
 std::vector<Control> ControlsOf(HWND dialog);
 std::string ControlText(HWND dialog, int id);
+// The texts of a list view's rows in one column, top to bottom (a virtual list asks its owner).
+std::vector<std::string> ListViewColumn(HWND list, int column);
 // The message of a message box.
 std::string MessageBoxText(HWND box);
 // The window that has the keyboard focus in the thread of the given window.

@@ -131,6 +131,20 @@ void FillSample(HWND dialog, UINT templateId) {
       SendDlgItemMessageW(dialog, IDC_MENU_TYPE, LB_SETCURSEL, 0, 0);
       SendDlgItemMessageW(dialog, IDC_SHORTCUT_KEY, HKM_SETHOTKEY, MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
       break;
+    case IDD_FIND_FAVORITE: {
+      // The list is virtual: the headers show, the rows come from the plug-in's code.
+      SetDlgItemTextW(dialog, IDC_FIND_TEXT, L"report");
+      int column = 0;
+      for (UINT id : {IDS_COLUMN_TITLE, IDS_COLUMN_LEADS_TO}) {
+        const std::wstring text = String(id);
+        LVCOLUMNW header = {};
+        header.mask = LVCF_TEXT | LVCF_WIDTH;
+        header.cx = column == 0 ? 220 : 360;
+        header.pszText = const_cast<wchar_t*>(text.c_str());
+        SendDlgItemMessageW(dialog, IDC_FOUND_LIST, LVM_INSERTCOLUMNW, column++, reinterpret_cast<LPARAM>(&header));
+      }
+      break;
+    }
     case IDD_SETUP_ABOUT: {
       wchar_t label[128] = L"";
       GetDlgItemTextW(dialog, IDC_VERSION_LABEL, label, 120);
@@ -214,7 +228,8 @@ bool SaveDialogs(const std::wstring& folder, const std::wstring& suffix) {
   } dialogs[] = {{IDD_ITEM_LIST_EDIT, L"107-ItemListEdit"},
                  {IDD_ITEM_DETAIL, L"110-ItemDetail"},
                  {IDD_FOLDER_TREE_CREATE, L"118-FolderTreeCreate"},
-                 {IDD_FOLDER_TREE_CREATE | kUpdateMode, L"118-FolderTreeCreate-Update"}};
+                 {IDD_FOLDER_TREE_CREATE | kUpdateMode, L"118-FolderTreeCreate-Update"},
+                 {IDD_FIND_FAVORITE, L"131-FindFavorite"}};
   bool allSaved = true;
   for (const auto& dialog : dialogs) {
     const DLGTEMPLATE* found = FindDialogTemplate(plugin, dialog.id & 0xFFFF, shownLanguage);

@@ -37,7 +37,7 @@ constexpr DWORD kButtonType = BS_TYPEMASK;
 constexpr DWORD kDropDownList = CBS_DROPDOWNLIST;  // the low two bits are the combo box type
 constexpr DWORD kInfoEdit = ES_MULTILINE | ES_READONLY;
 constexpr DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY;
-constexpr DWORD kListViewStyles = LVS_TYPEMASK | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SINGLESEL;
+constexpr DWORD kListViewStyles = LVS_TYPEMASK | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_OWNERDATA;
 
 const ExpectedControl kOk = {IDOK, "Button", kButtonType, BS_DEFPUSHBUTTON, L"OK", 0};
 const ExpectedControl kCancel = {IDCANCEL, "Button", kButtonType, BS_PUSHBUTTON, L"Cancel", 0};
@@ -111,6 +111,14 @@ const ExpectedDialog kDialogs[] = {
      L"Version Information",
      {{IDC_VERSION_LABEL, "Static", 0, 0, L"RaZudazoved plug-in Ver.", 0}},
      {}},
+    {IDD_FIND_FAVORITE,
+     L"RaZudazoved Find",
+     {{IDC_FIND_TEXT, "Edit", 0, 0, nullptr, 0},
+      {IDC_FOUND_LIST, "SysListView32", kListViewStyles, LVS_REPORT | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_OWNERDATA,
+       nullptr, 0},
+      kOk,
+      kCancel},
+     {L"&Find:"}},
 };
 
 // "ＭＳ Ｐゴシック", the Japanese template font.

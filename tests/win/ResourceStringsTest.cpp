@@ -136,10 +136,13 @@ const ExpectedString kStrings[] = {
     {58216, L"Edit favorite window state items(& )..."},
     {58217, L"Register this window state as favorite item(& )"},
     {58218, L"Favorite &window state"},
+    {58240, L"Find a favorite item"},
+    {58241, L"F&ind favorite item..."},
+    {58242, L"Leads to"},
 };
 
 constexpr UINT kFirstStringId = 57600;
-constexpr UINT kLastStringId = 58218;
+constexpr UINT kLastStringId = 58242;
 
 std::string Narrow(const std::wstring& text) {
   std::string result;

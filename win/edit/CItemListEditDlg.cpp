@@ -44,12 +44,6 @@ const std::vector<Column>& ColumnsOf(int slot) {
   return columns[slot];
 }
 
-HICON LoadIconOfSize(WORD id, int size) {
-  // Shared: the system frees it, however often the dialog opens.
-  return static_cast<HICON>(
-      LoadImageA(GetModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
-}
-
 // The window property that leads the list view's replaced procedure to its dialog.
 const char DialogProperty[] = "RaZudazoved.ItemListEditDlg";
 
@@ -140,8 +134,8 @@ BOOL CItemListEditDlg::OnInitDialog() {
 }
 
 void CItemListEditDlg::SetIcons() {
-  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconOfSize(IDI_APPLICATION_MARK, 16)));
-  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconOfSize(IDI_APPLICATION_MARK, 32)));
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadModuleIcon(IDI_APPLICATION_MARK, 16)));
+  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadModuleIcon(IDI_APPLICATION_MARK, 32)));
 }
 
 void CItemListEditDlg::MakeImageList() {
@@ -150,9 +144,9 @@ void CItemListEditDlg::MakeImageList() {
   m_previousImages = reinterpret_cast<HIMAGELIST>(
       ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images)));
   for (int slot = 0; slot < 4; ++slot) {
-    m_iconIndices[slot] = ImageList_AddIcon(m_images, LoadIconOfSize(EditableLists[slot].IconId, 16));
+    m_iconIndices[slot] = ImageList_AddIcon(m_images, LoadModuleIcon(EditableLists[slot].IconId, 16));
   }
-  const int overlay = ImageList_AddIcon(m_images, LoadIconOfSize(IDI_FAILURE_OVERLAY, 16));
+  const int overlay = ImageList_AddIcon(m_images, LoadModuleIcon(IDI_FAILURE_OVERLAY, 16));
   if (overlay >= 0) ImageList_SetOverlayImage(m_images, overlay, 1);
 }
 

@@ -4,6 +4,7 @@
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
 #include "win/shell/FavoritesMenuCommands.h"
+#include "win/shell/FindFavorite.h"
 #include "win/shell/HostMenuCommands.h"
 #include "win/shell/PluginLifecycle.h"
 #include "win/shell/ProcessState.h"
@@ -29,8 +30,9 @@ extern "C" int WINAPI TVC_OnOpenMail(LPCSTR mailId) {
 
 namespace {
 
-// The favorites menu bound to the key, 0 for none; of two menus on one key the higher kind wins.
-int FindHotKeyMenu(int keyCode, int shiftCode) {
+// The kind of the favorites menu or find dialog bound to the key, 0 for none; of two on one key the
+// higher kind wins.
+int FindHotKeyKind(int keyCode, int shiftCode) {
   int kind = 0;
   for (const auto& entry : GetFavoriteInfo().HotKeys) {
     const CHotKey& hotKey = entry.second;
@@ -48,9 +50,13 @@ extern "C" int WINAPI TVC_OnKeyDispatch(HWND, int keyCode, int shiftCode) {
   // Keys typed into a dialog, the plug-in's or the host's, are the dialog's.
   CTovikMainWindow* main = GetMainWindow();
   if (main == nullptr || GetActiveWindow() != main->GetHandle()) return 0;
-  const int kind = FindHotKeyMenu(keyCode, shiftCode);
+  const int kind = FindHotKeyKind(keyCode, shiftCode);
   if (kind == 0) return 0;
-  PopupFavoritesMenu(kind);
+  if (kind == FindDialogKind) {
+    FindFavorite();
+  } else {
+    PopupFavoritesMenu(kind);
+  }
   return 1;
 }
 

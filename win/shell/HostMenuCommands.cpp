@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "win/actions/FavoriteActions.h"
 #include "win/shell/FavoritesMenuCommands.h"
+#include "win/shell/FindFavorite.h"
 #include "win/shell/ProcessState.h"
 #include "win/ui/CResourceTool.h"
 
@@ -55,6 +56,8 @@ const HostCommandEntry HostCommands[] = {
      UpdateCommand<CanRegisterCurrentMail>},
     {DeleteCurrentMailCommand, 3, IDS_COMMAND_DELETE_MAIL, IDS_MENU_DELETE, RunCommand<DeleteCurrentMail>,
      UpdateCommand<CanDeleteCurrentMail>},
+    {FindFavoriteCommand, MenuBar, IDS_COMMAND_FIND_FAVORITE, IDS_MENU_FIND_FAVORITE, RunCommand<FindFavorite>,
+     nullptr},
 };
 
 int CommandIdOf(const HostCommandEntry& entry) {
@@ -83,7 +86,8 @@ void AddHostMenuCommands(HMENU menu, int menuType) {
     const std::string text = CResourceTool::LoadString(entry.ItemTextId);
     if (menuType == MenuBar) {
       HMENU tools = GetSubMenu(menu, 4);
-      AppendMenuA(tools, MF_SEPARATOR, 0, nullptr);
+      // The find command stands right under the favorites menu's item, inside its group.
+      if (entry.Command == PopupFavoritesCommand) AppendMenuA(tools, MF_SEPARATOR, 0, nullptr);
       AppendMenuA(tools, MF_STRING, static_cast<UINT_PTR>(CommandIdOf(entry)), text.c_str());
       continue;
     }

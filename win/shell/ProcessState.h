@@ -12,6 +12,7 @@ enum HostCommand {
   RegisterFolderTreeStateCommand,
   RegisterCurrentMailCommand,
   DeleteCurrentMailCommand,
+  FindFavoriteCommand,
   HostCommandCount
 };
 
