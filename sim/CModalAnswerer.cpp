@@ -234,8 +234,8 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
         return false;
       }
       uiauto::PressKey(window, static_cast<UINT>(key));
-      // Enter or Escape may end the dialog: the answer is complete then.
-      if (key == VK_RETURN || key == VK_ESCAPE) return true;
+      // A key may end the dialog (Enter, Escape): an answer may end with it.
+      if (i + 2 == words.size()) return true;
       continue;
     }
     int id = 0;
