@@ -1,9 +1,9 @@
 // The find dialog's list update after a keystroke, over a full store (300 favorites in each of the five
-// lists, every fifth folder titled in Japanese, code page 932's rules), against filling a plain
-// report list view of the same size with the same rows once, in the same run. A keystroke is the edit
-// box's new text (the dialog narrows the list at its change notice) and the repaint of the list; the
-// fill is every row inserted with its icon and both texts, then the repaint. The fastest of several
-// rounds counts; of the keystrokes, the slowest.
+// lists, every fifth folder titled in Japanese, code page 932's rules), against filling a plain report
+// list view of the same size with the same rows once (its drawing held until the last row), in the same
+// run. A keystroke is the edit box's new text (the dialog narrows the list at its change notice) and the
+// repaint of the list; the fill is every row inserted with its icon and both texts, then the repaint.
+// The fastest of several rounds counts; of the keystrokes, the slowest.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -66,6 +66,8 @@ double FillPlainList(const std::vector<Row>& rows, HIMAGELIST images, SIZE size)
   AddColumn(list, 1, 360);
   UpdateWindow(list);
   const double start = NowMs();
+  // As a careful fill does it: drawn once, after the last row.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   for (std::size_t n = 0; n < rows.size(); ++n) {
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -77,6 +79,8 @@ double FillPlainList(const std::vector<Row>& rows, HIMAGELIST images, SIZE size)
     item.pszText = const_cast<char*>(rows[n].LeadsTo.c_str());
     SendMessageA(list, LVM_SETITEMTEXTA, n, reinterpret_cast<LPARAM>(&item));
   }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
   UpdateWindow(list);
   const double time = NowMs() - start;
   DestroyWindow(list);
