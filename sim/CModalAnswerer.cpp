@@ -385,6 +385,8 @@ bool CModalAnswerer::Press(HWND window, const std::string& button, std::string& 
 }
 
 void CModalAnswerer::TakeShot(const std::string& name, HWND window) {
+  // What an answer step just changed (a control's text) is drawn before the picture is taken.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string path = m_shotFolder + name + ".png";
   Say("  screenshot %s%s", path.c_str(), SaveScreenshot(path, m_frame, window) ? "" : " FAILED to save");
 }
