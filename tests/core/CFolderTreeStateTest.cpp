@@ -1,4 +1,5 @@
-// The folder tree state: file format and round trip, damaged and hostile files, preview, copies.
+// The folder tree state: file format and round trip, damaged and hostile files, preview, copies. Built
+// natively and into the Windows tests, where a text-mode C runtime would show in the bytes on disk.
 #include <gtest/gtest.h>
 
 #include <cstdio>
