@@ -92,24 +92,11 @@ const wchar_t kJapaneseFont[] = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
 
 INT_PTR CALLBACK PlainDialogProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-std::string Narrow(const std::wstring& text) {
-  std::string result;
-  for (wchar_t c : text) result += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
-  return result;
-}
-
-bool HasJapanese(const std::wstring& text) {
-  for (wchar_t c : text) {
-    if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) return true;
-  }
-  return false;
-}
-
 class DialogTemplates : public ResourceModuleTest {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS |
-                                                        ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX classes = {sizeof classes,
+                                    ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_STANDARD_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&classes));
     ResourceModuleTest::SetUp();
     // The setup pages are child dialogs and need a parent.
@@ -214,36 +201,6 @@ TEST_P(DialogTemplates, VersionPageShowsThePluginIcon) {
     }
     EXPECT_TRUE(shown) << "language " << std::hex << language;
     DestroyWindow(dialog);
-  }
-}
-
-// The five setup templates work as pages of one property sheet, in either language.
-TEST_P(DialogTemplates, SetupPagesOpenInOnePropertySheet) {
-  const UINT pages[] = {IDD_SETUP_OVERALL, IDD_SETUP_MAIL, IDD_SETUP_FOLDER_TREE, IDD_SETUP_KEY, IDD_SETUP_ABOUT};
-  for (LANGID language : {kEnglish, kJapanese}) {
-    PROPSHEETPAGEW records[5] = {};
-    for (int i = 0; i < 5; ++i) {
-      records[i].dwSize = sizeof records[i];
-      records[i].dwFlags = PSP_DLGINDIRECT;
-      records[i].hInstance = module;
-      records[i].pResource = FindDialogTemplate(module, pages[i], language);
-      records[i].pfnDlgProc = PlainDialogProcedure;
-      ASSERT_NE(records[i].pResource, nullptr) << "page " << pages[i];
-    }
-    PROPSHEETHEADERW header = {};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_MODELESS;
-    header.hwndParent = owner;
-    header.pszCaption = L"Setup";
-    header.nPages = 5;
-    header.ppsp = records;
-    HWND sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
-    ASSERT_NE(sheet, nullptr) << "language " << std::hex << language;
-    for (int i = 0; i < 5; ++i) {
-      ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, i)) << "page " << pages[i];
-      EXPECT_NE(PropSheet_GetCurrentPageHwnd(sheet), nullptr) << "page " << pages[i];
-    }
-    DestroyWindow(sheet);
   }
 }
 
