@@ -26,7 +26,7 @@ struct MessageRecorder {
   ~MessageRecorder() { RemoveWindowSubclass(Window, Record, 1); }
   static LRESULT CALLBACK Record(HWND window, UINT id, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     auto* recorder = reinterpret_cast<MessageRecorder*>(self);
-    recorder->Messages.push_back({window, id, wParam, lParam});
+    recorder->Messages.push_back({window, id, wParam, lParam, 0, {}});
     if (id == WM_PAINT && recorder->OnPaint) recorder->OnPaint();
     return DefSubclassProc(window, id, wParam, lParam);
   }
