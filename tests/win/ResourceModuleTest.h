@@ -1,6 +1,6 @@
 // Base of the tests that read the plug-in's resources. Each runs twice: on the resources linked into the
 // test executable, and on the built DLL beside it, loaded as data (its entry point wants a real host).
-// With helpers for what the texts hold.
+// Beside it, helpers for the texts the tests read.
 #ifndef RAZ_TESTS_WIN_RESOURCEMODULETEST_H
 #define RAZ_TESTS_WIN_RESOURCEMODULETEST_H
 
