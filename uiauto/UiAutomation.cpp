@@ -1,5 +1,7 @@
 #include "uiauto/UiAutomation.h"
 
+#include <cstring>
+
 namespace uiauto {
 
 namespace {
@@ -96,6 +98,11 @@ HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
 HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({PopupMenuClass, "", threadId}, timeout); }
 
 HWND FindModalWindow() {
+  // A dialog with a message box over it is disabled; Wine does not always stack the box above it.
+  HWND window = FindWindowWhere([](HWND window) {
+    return IsPopupMenu(window) || (ClassOf(window) == DialogClass && IsWindowEnabled(window));
+  });
+  if (window != nullptr) return window;
   return FindWindowWhere([](HWND window) { return IsPopupMenu(window) || ClassOf(window) == DialogClass; });
 }
 
@@ -122,7 +129,18 @@ std::vector<Control> ControlsOf(HWND dialog) {
   return controls;
 }
 
-std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+std::string ControlText(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  if (lstrcmpiA(ClassOf(control).c_str(), "ListBox") != 0) return TextOf(control);
+  // A list box has no text of its own: what it shows chosen is its selected entry.
+  const LRESULT selected = SendMessageA(control, LB_GETCURSEL, 0, 0);
+  const LRESULT length = selected < 0 ? LB_ERR : SendMessageA(control, LB_GETTEXTLEN, selected, 0);
+  if (length < 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  SendMessageA(control, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
 
 // The message is the static control with id 0xFFFF (Windows and Wine alike).
 std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
@@ -187,11 +205,17 @@ void SetChecked(HWND dialog, int id, bool checked) {
 
 bool ChooseEntry(HWND dialog, int id, const std::string& text) {
   HWND list = GetDlgItem(dialog, id);
-  if (SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) == CB_ERR) {
-    return false;
+  const bool listBox = lstrcmpiA(ClassOf(list).c_str(), "ListBox") == 0;
+  const UINT select = listBox ? LB_SELECTSTRING : CB_SELECTSTRING;
+  if (SendMessageA(list, select, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) < 0) return false;
+  // A selection made by message is not notified; the user's choice would be. A list box's choice is
+  // posted: what it starts (a warning, say) must not hold this thread up.
+  const WPARAM notification = listBox ? MAKEWPARAM(id, LBN_SELCHANGE) : MAKEWPARAM(id, CBN_SELCHANGE);
+  if (listBox) {
+    PostMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
+  } else {
+    SendMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
   }
-  // A selection made by message is not notified; the user's choice would be.
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
   return true;
 }
 

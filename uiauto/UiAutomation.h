@@ -49,6 +49,7 @@ struct Control {
   bool Enabled;
 };
 std::vector<Control> ControlsOf(HWND dialog);
+// A control's text; for a list box, its selected entry.
 std::string ControlText(HWND dialog, int id);
 // The message of a message box.
 std::string MessageBoxText(HWND box);
@@ -77,7 +78,7 @@ void ClickCloseBox(HWND window);
 // A left click at a screen point, through the system's input queue.
 void ClickAt(POINT screenPoint);
 // Typing into a dialog's control, a click on its check box when the check must change, the choice
-// of a combo box entry (false when it has no such entry).
+// of a combo box or list box entry (false when it has no such entry).
 void SetControlText(HWND dialog, int id, const std::string& text);
 void SetChecked(HWND dialog, int id, bool checked);
 bool ChooseEntry(HWND dialog, int id, const std::string& text);
