@@ -19,11 +19,6 @@ HWND ControlHolder(HWND dialog, int id) {
   return page != nullptr && GetDlgItem(page, id) != nullptr ? page : nullptr;
 }
 
-int CurrentPageIndex(HWND sheet) {
-  HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-  return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
-}
-
 // Shows the property sheet's page whose tab matches (or the n-th for "#n"), as a click on the tab would; false when there is
 // no such tab or the page shown did not let go.
 bool ShowPage(HWND sheet, const std::string& title, std::string& failure) {
@@ -39,8 +34,7 @@ bool ShowPage(HWND sheet, const std::string& title, std::string& failure) {
     const bool byPosition = title.size() > 1 && title[0] == '#' && ParseNumber(title.substr(1), position);
     if (!SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) continue;
     if (byPosition ? position != index + 1 : !MatchesPattern(text, title)) continue;
-    PostMessageA(sheet, PSM_SETCURSEL, index, 0);
-    if (uiauto::WaitFor([&] { return CurrentPageIndex(sheet) == index; }, 2000)) {
+    if (uiauto::ShowPage(sheet, index)) {
       // Painted before anything looks at it: a screenshot would otherwise show the page left.
       RedrawWindow(sheet, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
       return true;

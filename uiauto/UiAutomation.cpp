@@ -1,5 +1,7 @@
 #include "uiauto/UiAutomation.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace uiauto {
@@ -98,11 +100,6 @@ HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
 HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({PopupMenuClass, "", threadId}, timeout); }
 
 HWND FindModalWindow() {
-  // A dialog with a message box over it is disabled; Wine does not always stack the box above it.
-  HWND window = FindWindowWhere([](HWND window) {
-    return IsPopupMenu(window) || (ClassOf(window) == DialogClass && IsWindowEnabled(window));
-  });
-  if (window != nullptr) return window;
   return FindWindowWhere([](HWND window) { return IsPopupMenu(window) || ClassOf(window) == DialogClass; });
 }
 
@@ -217,6 +214,21 @@ bool ChooseEntry(HWND dialog, int id, const std::string& text) {
     SendMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
   }
   return true;
+}
+
+int CurrentPageIndex(HWND sheet) {
+  HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  // No page during a change; the index of no page would be that of a page not made yet.
+  if (page == nullptr) return -1;
+  return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
+}
+
+bool ShowPage(HWND sheet, int index) {
+  if (CurrentPageIndex(sheet) == index) return true;
+  PostMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  bool shown = false;
+  WaitFor([&] { return (shown = CurrentPageIndex(sheet) == index) || IsMessageBox(FindModalWindow()); });
+  return shown;
 }
 
 bool HighlightMenuItem(HWND popup, int position) {

@@ -82,6 +82,13 @@ void ClickAt(POINT screenPoint);
 void SetControlText(HWND dialog, int id, const std::string& text);
 void SetChecked(HWND dialog, int id, bool checked);
 bool ChooseEntry(HWND dialog, int id, const std::string& text);
+// The position of the page a property sheet shows; -1 while it changes pages.
+int CurrentPageIndex(HWND sheet);
+// Picks a property sheet's tab as a click would, and waits until its page is shown; false when it
+// is not, because the page shown refused to go (its warning is then up). The tab already shown is
+// not picked: a click there changes nothing, and a change handled after the user's typing would
+// check the page a second time, inside the answer to the first check.
+bool ShowPage(HWND sheet, int index);
 // Moves the menu's highlight with the arrow keys to the item at the position; false when the item
 // cannot be highlighted.
 bool HighlightMenuItem(HWND popup, int position);

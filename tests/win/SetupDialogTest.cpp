@@ -24,12 +24,7 @@ struct SheetUser {
   HWND sheet = nullptr;
 
   HWND CurrentPage() const { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
-  int CurrentIndex() const { return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(CurrentPage()), 0)); }
-  // Picks a tab as a click would; the page left may refuse.
-  void GoTo(int page) const {
-    PostMessageA(sheet, PSM_SETCURSEL, page, 0);
-    uiauto::WaitFor([&] { return CurrentIndex() == page || MessageBoxOnTop() != nullptr; });
-  }
+  void GoTo(int page) const { uiauto::ShowPage(sheet, page); }
   static HWND MessageBoxOnTop() {
     HWND window = uiauto::FindModalWindow();
     return window != nullptr && uiauto::IsMessageBox(window) ? window : nullptr;
@@ -63,12 +58,13 @@ class SetupDialogTest : public ::testing::Test {
       SheetUser sheetUser;
       sheetUser.sheet = uiauto::WaitForDialog(SheetTitle, thisThread);
       if (sheetUser.sheet != nullptr) part(sheetUser);
-      // A part that failed half-way may leave a warning over the sheet: close whatever is still open.
-      for (int tries = 0; tries < 5 && IsWindow(sheetUser.sheet) && IsWindowVisible(sheetUser.sheet); ++tries) {
+      // A part that failed half-way may leave a warning over the sheet: close whatever is on top until
+      // the sheet has gone.
+      uiauto::WaitFor([&] {
         HWND top = uiauto::FindModalWindow();
         if (top != nullptr) uiauto::Dismiss(top);
-        uiauto::WaitUntilGone(top, 2000);
-      }
+        return uiauto::WaitUntilGone(sheetUser.sheet, 500);
+      });
     });
     return setup.Run();
   }
@@ -172,7 +168,7 @@ TEST_F(SetupDialogTest, CancelChangesNothingAndTheNextOpeningShowsTheLastPage) {
       uiauto::WaitUntilGone(user.sheet);
     });
     RunSheet([&](SheetUser& user) {
-      reopenedOn = user.CurrentIndex();
+      reopenedOn = uiauto::CurrentPageIndex(user.sheet);
       user.Press(IDCANCEL);
     });
     EXPECT_EQ(result, 0) << way.way;
