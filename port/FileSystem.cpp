@@ -25,7 +25,7 @@ bool MakeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(),
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
-FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+FileReadResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   bytes.clear();
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -42,9 +42,14 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
       break;
     }
     if (read == 0) break;
+    if (read > maxBytes - bytes.size()) {
+      result = FileUnreadable;
+      break;
+    }
     bytes.append(block, read);
   }
   CloseHandle(file);
+  if (result != FileRead) bytes.clear();
   return result;
 }
 
@@ -129,7 +134,7 @@ bool MakeFolder(const std::string& path) { return mkdir(NativePath(path).c_str()
 
 bool RemoveFile(const std::string& path) { return !IsExistingFolder(path) && unlink(NativePath(path).c_str()) == 0; }
 
-FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+FileReadResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   bytes.clear();
   if (!PathExists(path)) return FileMissing;
   if (IsExistingFolder(path)) return FileUnreadable;
@@ -137,9 +142,14 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
   if (file == nullptr) return FileUnreadable;
   char block[65536];
   std::size_t read = 0;
-  while ((read = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, read);
-  const bool failed = std::ferror(file) != 0;
+  bool tooLarge = false;
+  while (!tooLarge && (read = std::fread(block, 1, sizeof block, file)) > 0) {
+    tooLarge = read > maxBytes - bytes.size();
+    if (!tooLarge) bytes.append(block, read);
+  }
+  const bool failed = tooLarge || std::ferror(file) != 0;
   std::fclose(file);
+  if (failed) bytes.clear();
   return failed ? FileUnreadable : FileRead;
 }
 

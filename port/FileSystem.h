@@ -3,6 +3,7 @@
 // an atomic replace. On Windows a pass-through to KERNEL32; natively a stand-in that, like Windows,
 // takes both "\" and "/" as path separators.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace port {
@@ -22,8 +23,8 @@ bool MakeFolder(const std::string& path);
 bool RemoveFile(const std::string& path);
 
 enum FileReadResult { FileRead = 0, FileMissing = 1, FileUnreadable = 2 };
-// Reads the whole file into `bytes` (emptied first).
-FileReadResult ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads the whole file into `bytes` (emptied first); a file of more than `maxBytes` is unreadable.
+FileReadResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes = SIZE_MAX);
 
 // Name of the temporary file that WriteFileAtomically uses for `path`.
 std::string TemporaryPathFor(const std::string& path);

@@ -152,6 +152,8 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case ScriptStepMessage:
       if (m_scriptStep) m_scriptStep();
       return 0;
+    case KeyPressMessage:
+      return DispatchKey(static_cast<int>(wParam), static_cast<int>(lParam)) ? 1 : 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "sim/CMainFrame.h"
 #include "sim/Screenshot.h"
 #include "sim/ScriptText.h"
 #include "sim/Transcript.h"
@@ -246,6 +247,7 @@ bool CModalAnswerer::AnswerMessageBox(HWND window, const std::vector<std::string
       return false;
     }
     if (words[i] == "shot") TakeShot(words[i + 1], window);
+    if (words[i] == "key" && !OfferKey(words[i + 1], failure)) return false;
     if (words[i] == "press") {
       Say("  message box \"%s\": \"%s\" -> %s", title.c_str(), text.c_str(), words[i + 1].c_str());
       return Press(window, words[i + 1], failure);
@@ -315,17 +317,38 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
 }
 
 bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& words, std::string& failure) {
-  // popup [shot <name>] [check <item> <state>]... (pick <item> [<item of its submenu>...] | cancel)
+  // popup [shot <name>] [check <item> <state>] [open <submenu item>]... (pick <item> [<item of its
+  // submenu>...] | cancel); after "open" the checks and the pick concern the submenu.
   HMENU menu = uiauto::MenuOf(window);
+  std::vector<HWND> menus;  // the levels opened above the current one
   for (size_t i = 1; i < words.size(); ++i) {
     if (words[i] == "shot" && i + 1 < words.size()) {
       TakeShot(words[++i], window);
     } else if (words[i] == "check" && i + 2 < words.size()) {
       if (!CheckMenuItemState(menu, words[i + 1], words[i + 2], failure)) return false;
       i += 2;
+    } else if (words[i] == "open" && i + 1 < words.size()) {
+      const std::vector<uiauto::MenuItem> items = uiauto::MenuItemsOf(menu);
+      const int position = FindMenuItem(items, words[++i]);
+      HWND opened = position < 0 ? nullptr : uiauto::OpenSubMenu(window, position);
+      if (opened == nullptr) {
+        failure = "no submenu \"" + words[i] + "\" opens in " + Describe(window);
+        return false;
+      }
+      Say("  popup menu: opened \"%s\"", items[position].Text.c_str());
+      menus.push_back(window);
+      window = opened;
+      menu = uiauto::MenuOf(window);
     } else if (words[i] == "cancel") {
       Say("  popup menu: cancelled");
-      uiauto::PressKey(window, VK_ESCAPE);
+      // Escape closes one level; Alt leaves the whole menu, whatever level is open. The keys go to the
+      // top level's window: a submenu's may already be gone (the pointer can rest on the menu).
+      if (menus.empty()) {
+        uiauto::PressKey(window, VK_ESCAPE);
+      } else {
+        PostMessageA(menus.front(), WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+        PostMessageA(menus.front(), WM_SYSKEYUP, VK_MENU, static_cast<LPARAM>(0xE0000001u));
+      }
       return true;
     } else if (words[i] == "pick" && i + 1 < words.size()) {
       for (size_t level = i + 1; level < words.size(); ++level) {
@@ -363,6 +386,21 @@ bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& wo
   }
   failure = "the popup answer has neither \"pick\" nor \"cancel\"";
   return false;
+}
+
+bool CModalAnswerer::OfferKey(const std::string& combination, std::string& failure) {
+  int key = 0, shift = 0;
+  if (!ParseKeyCombination(combination, key, shift)) {
+    failure = "no key \"" + combination + "\"";
+    return false;
+  }
+  // A plug-in that takes the key may show a menu, which holds the host's thread: no answer then.
+  DWORD_PTR used = 0;
+  const bool answered = SendMessageTimeoutA(m_frame, CMainFrame::KeyPressMessage, static_cast<WPARAM>(key),
+                                            static_cast<LPARAM>(shift), SMTO_NORMAL, 2000, &used) != 0;
+  Say("  key code %d, shift code %d under the modal window: %s", key, shift,
+      !answered ? "no answer" : used ? "used" : "not used");
+  return true;
 }
 
 bool CModalAnswerer::Press(HWND window, const std::string& button, std::string& failure) {

@@ -37,6 +37,8 @@ class CModalAnswerer {
   bool AnswerMessageBox(HWND window, const std::vector<std::string>& words, std::string& failure);
   bool AnswerDialog(HWND window, const std::vector<std::string>& words, std::string& failure);
   bool AnswerPopup(HWND window, const std::vector<std::string>& words, std::string& failure);
+  // Offers the key combination to the plug-ins while the modal window is up, as the host would.
+  bool OfferKey(const std::string& combination, std::string& failure);
   bool Press(HWND window, const std::string& button, std::string& failure);
   void TakeShot(const std::string& name, HWND window);
 

@@ -173,6 +173,19 @@ void PressKey(HWND window, UINT virtualKey) {
   PostKey(focus != nullptr && (focus == window || IsChild(window, focus)) ? focus : window, virtualKey);
 }
 
+void PressKeysTogether(HWND window, const std::vector<UINT>& keys) {
+  HWND topLevel = GetAncestor(window, GA_ROOT);
+  SetForegroundWindow(topLevel);
+  WaitFor([&] { return GetForegroundWindow() == topLevel; });
+  std::vector<INPUT> inputs(keys.size() * 2);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = static_cast<WORD>(keys[i]);
+    inputs[inputs.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof inputs[0]);
+}
+
 void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void ClickCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }

@@ -70,6 +70,10 @@ std::vector<MenuItem> MenuItemsOf(HMENU menu);
 
 // Answers as a user: a key pressed in the window that has the focus of the given window's thread.
 void PressKey(HWND window, UINT virtualKey);
+// Keys held together (Alt+Right: VK_MENU, VK_RIGHT), through the system's input queue, so that the
+// receiver's keyboard state shows them: the window is made the foreground first; they are pressed in
+// order and released in reverse.
+void PressKeysTogether(HWND window, const std::vector<UINT>& keys);
 // A click on a dialog button, as the mouse would give it: posted, so that a window the click opens
 // does not hold up the user's thread.
 void ClickButton(HWND dialog, int id);

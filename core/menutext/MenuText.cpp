@@ -22,3 +22,35 @@ bool HasAccelerator(const std::string& text) {
   }
   return false;
 }
+
+namespace {
+
+bool IsControlByte(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+
+}  // namespace
+
+std::string MenuSafeText(const std::string& text, std::size_t maxLength) {
+  std::string safe = text;
+  for (std::size_t i = 0; i < safe.size(); ++i) {
+    const unsigned char byte = static_cast<unsigned char>(safe[i]);
+    if (IsControlByte(byte)) {
+      safe[i] = ' ';
+    } else if (port::IsLeadByte(byte)) {
+      // No code page takes a second byte below 0x40: such a pair would swallow a blank, tab or '&'.
+      if (i + 1 < safe.size() && static_cast<unsigned char>(safe[i + 1]) >= 0x40) {
+        ++i;
+      } else {
+        safe[i] = '?';
+      }
+    }
+  }
+  if (safe.size() <= maxLength) return safe;
+  const std::string ellipsis = "...";
+  if (maxLength < ellipsis.size()) return safe.substr(0, port::CutLength(safe, maxLength));
+  return safe.substr(0, port::CutLength(safe, maxLength - ellipsis.size())) + ellipsis;
+}
+
+std::string AcceleratorPrefix(unsigned int number) {
+  const char digit = static_cast<char>('0' + (number < 10 ? number : 0));
+  return std::string("&") + digit + ' ';
+}

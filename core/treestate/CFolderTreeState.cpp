@@ -1,9 +1,5 @@
 #include "core/treestate/CFolderTreeState.h"
 
-#include <fstream>
-#include <istream>
-#include <ostream>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -13,42 +9,37 @@ namespace {
 
 enum class LineRead { Line, TooLong, End };
 
-// Reads one line without its leading tabs (counted in `tabs`) and its CR LF (or LF). A line longer
-// than the limit without its tabs is consumed but not kept, so that every line written for a node
-// reads back whatever its depth; a last line without a line end counts as the end.
-LineRead ReadLine(std::istream& stream, std::string& line, std::size_t& tabs) {
-  using Traits = std::istream::traits_type;
+// Reads the line at `position` without its leading tabs (counted in `tabs`) and its CR LF (or LF),
+// and moves `position` behind it. A line longer than the limit without its tabs is passed over but
+// not kept, so that every line written for a node reads back whatever its depth; a last line without
+// a line end counts as the end.
+LineRead ReadLine(const std::string& text, std::size_t& position, std::string& line, std::size_t& tabs) {
   line.clear();
   tabs = 0;
-  bool overflow = false;
-  std::streambuf* buffer = stream.rdbuf();
-  for (;;) {
-    const Traits::int_type next = buffer != nullptr ? buffer->sbumpc() : Traits::eof();
-    if (Traits::eq_int_type(next, Traits::eof())) {
-      stream.setstate(std::ios::eofbit);
-      return LineRead::End;
-    }
-    const char byte = Traits::to_char_type(next);
-    if (byte == '\n') break;
-    if (byte == '\t' && line.empty()) {
-      ++tabs;
-    } else if (line.size() <= CFolderTreeState::MaxLineLength) {  // one more: it may be the CR
-      line.push_back(byte);
-    } else {
-      overflow = true;
-    }
+  const std::size_t end = text.find('\n', position);
+  if (end == std::string::npos) {
+    position = text.size();
+    return LineRead::End;
   }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return overflow || line.size() > CFolderTreeState::MaxLineLength ? LineRead::TooLong : LineRead::Line;
+  std::size_t start = position;
+  while (start < end && text[start] == '\t') ++start;
+  tabs = start - position;
+  position = end + 1;
+  std::size_t length = end - start;
+  if (length > 0 && text[end - 1] == '\r') --length;
+  if (length > CFolderTreeState::MaxLineLength) return LineRead::TooLong;
+  line.assign(text, start, length);
+  return LineRead::Line;
 }
 
 bool IsNodeLine(const std::string& line) {
   return line.size() >= 3 && line[1] == ':' && (line[0] == '0' || line[0] == '1');
 }
 
-void WriteLine(std::ostream& stream, const std::string& text) {
-  stream << text << "\r\n";
-  stream.flush();
+void AppendLine(std::string& text, const std::string& indentation, const std::string& line) {
+  text += indentation;
+  text += line;
+  text += "\r\n";
 }
 
 }  // namespace
@@ -58,21 +49,23 @@ CFolderTreeState::CFolderTreeState(std::string name, std::int32_t expanded)
 
 bool CFolderTreeState::LoadFile(const std::string& path) {
   clear();
-  std::ifstream file(path, std::ios::binary);
+  std::string text;
+  if (port::ReadWholeFile(path, text, MaxFileSize) != port::FileRead) return false;
+  std::size_t position = 0;
   std::string firstLine;
   std::size_t tabs = 0;
-  if (!file || ReadLine(file, firstLine, tabs) != LineRead::Line || tabs != 0 || firstLine != "{") return false;
-  Load(file);
+  if (ReadLine(text, position, firstLine, tabs) != LineRead::Line || tabs != 0 || firstLine != "{") return false;
+  Load(text.substr(position));
   return true;
 }
 
 bool CFolderTreeState::SaveFile(const std::string& path) const {
-  std::ostringstream text;
+  std::string text;
   Save(text, "");
-  return text.good() && port::WriteFileAtomically(path, text.str());
+  return port::WriteFileAtomically(path, text);
 }
 
-void CFolderTreeState::Load(std::istream& stream) {
+void CFolderTreeState::Load(const std::string& text) {
   // Iterative, so that the depth of the file never reaches the depth of the call stack.
   struct Level {
     CFolderTreeState* node;
@@ -83,7 +76,8 @@ void CFolderTreeState::Load(std::istream& stream) {
   std::size_t nodes = 0;
   std::string line;
   std::size_t tabs = 0;
-  for (LineRead read; (read = ReadLine(stream, line, tabs)) != LineRead::End;) {
+  std::size_t position = 0;
+  for (LineRead read; (read = ReadLine(text, position, line, tabs)) != LineRead::End;) {
     if (read == LineRead::TooLong) continue;
     Level& level = levels.back();
     if (line == "{") {
@@ -108,15 +102,15 @@ void CFolderTreeState::Load(std::istream& stream) {
   }
 }
 
-void CFolderTreeState::Save(std::ostream& stream, const std::string& indentation) const {
-  WriteLine(stream, indentation + "{");
+void CFolderTreeState::Save(std::string& text, const std::string& indentation) const {
+  AppendLine(text, indentation, "{");
   const std::string childIndentation = indentation + '\t';
   for (const auto& child : *this) {
     // Only "1" and "0" read back as flags.
-    WriteLine(stream, childIndentation + (child->Expanded != 0 ? "1:" : "0:") + child->Name);
-    if (!child->empty()) child->Save(stream, childIndentation);
+    AppendLine(text, childIndentation, (child->Expanded != 0 ? "1:" : "0:") + child->Name);
+    if (!child->empty()) child->Save(text, childIndentation);
   }
-  WriteLine(stream, indentation + "}");
+  AppendLine(text, indentation, "}");
 }
 
 CFolderTreeState* CFolderTreeState::FindChild(const std::string& name) const {

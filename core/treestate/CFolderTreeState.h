@@ -4,7 +4,6 @@
 // tree: it has no name and its own flag is unused; its children are the mailboxes.
 #include <cstddef>
 #include <cstdint>
-#include <iosfwd>
 #include <list>
 #include <memory>
 #include <string>
@@ -17,6 +16,8 @@ class CFolderTreeState : public std::list<std::unique_ptr<CFolderTreeState>> {
   static constexpr std::size_t MaxDepth = 256;
   static constexpr std::size_t MaxLineLength = 64 * 1024;  // not counting the indentation
   static constexpr std::size_t MaxNodes = 100000;
+  // A larger file is not read at all.
+  static constexpr std::size_t MaxFileSize = 64 * 1024 * 1024;
 
   CFolderTreeState() = default;
   CFolderTreeState(std::string name, std::int32_t expanded);
@@ -24,19 +25,19 @@ class CFolderTreeState : public std::list<std::unique_ptr<CFolderTreeState>> {
   CFolderTreeState& operator=(CFolderTreeState&&) = default;
   virtual ~CFolderTreeState() = default;
 
-  // Replaces the children by the file's tree. False when the file cannot be opened or its first
-  // line is not exactly "{" (the state is then empty).
+  // Replaces the children by the file's tree. False when the file cannot be read, is larger than
+  // MaxFileSize or its first line is not exactly "{" (the state is then empty).
   bool LoadFile(const std::string& path);
   // Writes the tree with CR LF line ends to a temporary file beside `path`, then moves it over the
   // old file: false, with the old file whole, when the new one cannot be written completely.
   bool SaveFile(const std::string& path) const;
 
-  // Appends the children read from the lines after a "{" line, up to the matching "}" or the end.
-  // The stream should be binary: a CR before each LF is removed here.
-  void Load(std::istream& stream);
-  // Writes indentation + "{", the children one tab deeper, and indentation + "}", each line ended by
-  // CR LF and flushed. The stream should be binary.
-  void Save(std::ostream& stream, const std::string& indentation) const;
+  // Appends the children read from `text`, the lines after a "{" line, up to the matching "}" or the
+  // end. Lines end with LF; a CR before it is removed.
+  void Load(const std::string& text);
+  // Appends indentation + "{", the children one tab deeper, and indentation + "}" to `text`, each
+  // line ended by CR LF.
+  void Save(std::string& text, const std::string& indentation) const;
 
   // The first child whose name equals `name` byte for byte, or nullptr.
   CFolderTreeState* FindChild(const std::string& name) const;

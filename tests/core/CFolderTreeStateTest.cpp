@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "core/treestate/CFolderTreeState.h"
@@ -36,9 +36,8 @@ std::string Describe(const CFolderTreeState& node, int depth = 0) {
 int failingStep = -1;
 
 CFolderTreeState LoadText(const std::string& text) {
-  std::istringstream stream(text);
   CFolderTreeState state;
-  state.Load(stream);
+  state.Load(text);
   return state;
 }
 
@@ -88,6 +87,12 @@ TEST_F(TreeStateFile, LoadFailsUnlessTheFirstLineIsExactlyAnOpeningBrace) {
   }
   CFolderTreeState state;
   EXPECT_FALSE(state.LoadFile(path + ".missing"));
+
+  // A file beyond the size limit is not read at all, however good its start.
+  Write("{\r\n\t1:Main\r\n}\r\n");
+  std::filesystem::resize_file(path, CFolderTreeState::MaxFileSize + 1);
+  EXPECT_FALSE(state.LoadFile(path));
+  EXPECT_TRUE(state.empty());
 }
 
 port::WriteFault FailAtStep(int step) {

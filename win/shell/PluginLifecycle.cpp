@@ -5,6 +5,7 @@
 
 #include "core/favorites/FavoriteStore.h"
 #include "core/hostlink/PluginPaths.h"
+#include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
 #include "win/ui/CSetupDialog.h"
@@ -37,13 +38,15 @@ bool StartPlugin() {
 
 void StopPlugin() {
   ExitingFlag = 1;
-  GetFavoriteInfo().Save();
-  // RestoreTreeID's tree state is restored here once the tree controller exists.
+  CFavoriteInfo& store = GetFavoriteInfo();
+  store.Save();
+  if (store.RestoreTreeID < 0) return;
+  if (CFolderTreeItem* state = store.FolderTrees.FindById(store.RestoreTreeID)) RestoreFolderTreeState(*state, 0);
 }
 
 void RecordMailHistory(LPCSTR mailId) {
   if (mailId == nullptr || *mailId == '\0') return;
-  // The mail enters the history here once the store and the host windows exist.
+  RecordCurrentMailInHistory();
 }
 
 void RunSetup() {

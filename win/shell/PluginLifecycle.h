@@ -8,7 +8,8 @@
 // and brings the favorites store up.
 bool StartPlugin();
 
-// TVC_OnExit: marks the process as exiting and saves the store.
+// TVC_OnExit: marks the process as exiting, saves the store and restores the folder-tree state that
+// RestoreTreeID names.
 void StopPlugin();
 
 // Records the mail the host has just opened in the mail history.

@@ -1,0 +1,56 @@
+# Makes the release package of this tree, unpacks it, checks what it holds and installs its DLL into a
+# fresh data folder of the host, which must load it. Arguments: CPACK, CONFIG (CPackConfig.cmake),
+# WORK (a folder of its own), OBJDUMP, RUN (wine-run), HOST (TovikSim.exe), SCRIPT.
+function(fail message)
+  message(FATAL_ERROR "${message}")
+endfunction()
+function(windows_path variable path)
+  string(REPLACE "/" "\\" windows "${path}")
+  set(${variable} "Z:${windows}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CPACK} --config ${CONFIG} -B ${WORK}/out RESULT_VARIABLE result OUTPUT_VARIABLE output)
+if(result)
+  fail("cpack failed: ${output}")
+endif()
+file(GLOB packages ${WORK}/out/RaZudazoved-2.2-*.zip)
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+  fail("expected one RaZudazoved-2.2-<architecture>.zip, found: ${packages}")
+endif()
+file(ARCHIVE_EXTRACT INPUT ${packages} DESTINATION ${WORK}/unpacked)
+file(GLOB contents RELATIVE ${WORK}/unpacked ${WORK}/unpacked/*)
+list(SORT contents)
+if(NOT contents STREQUAL "RaZudazoved.dll;readme-ja.txt;readme.txt")
+  fail("the package holds: ${contents}")
+endif()
+
+# The readmes as the host's users read them: CR LF only, and the Japanese one in code page 932
+# (its title's first character is U+7528, 0x97 0x70 in code page 932 and E7 94 A8 in UTF-8).
+foreach(readme readme.txt readme-ja.txt)
+  file(READ ${WORK}/unpacked/${readme} bytes HEX)
+  string(REGEX MATCHALL "(0d)?0a" ends "${bytes}")
+  list(FILTER ends EXCLUDE REGEX "^0d0a$")
+  if(ends)
+    fail("${readme} has lines that do not end with CR LF")
+  endif()
+endforeach()
+file(READ ${WORK}/unpacked/readme-ja.txt japanese HEX)
+if(NOT japanese MATCHES "9770" OR japanese MATCHES "e794a8")
+  fail("readme-ja.txt is not in code page 932")
+endif()
+
+execute_process(COMMAND ${OBJDUMP} -h ${WORK}/unpacked/RaZudazoved.dll OUTPUT_VARIABLE sections)
+if(sections MATCHES "\\.debug_")
+  fail("the packaged DLL carries debug information")
+endif()
+
+windows_path(data ${WORK}/data)
+windows_path(dll ${WORK}/unpacked/RaZudazoved.dll)
+windows_path(script ${SCRIPT})
+execute_process(COMMAND ${RUN} ${HOST} --data ${data} --sample --install ${dll} --script ${script}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(result)
+  fail("the host did not load the packaged plug-in (${result}):\n${output}")
+endif()
