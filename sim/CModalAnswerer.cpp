@@ -82,6 +82,15 @@ std::string Describe(HWND window) {
   return "a dialog \"" + uiauto::TextOf(window) + "\"";
 }
 
+// The id of the window's enabled button of that name; 0, and the failure, when it has none.
+int ButtonOf(HWND window, const std::string& button, std::string& failure) {
+  const int id = ButtonId(button);
+  HWND control = id ? GetDlgItem(window, id) : nullptr;
+  if (control != nullptr && IsWindowEnabled(control)) return id;
+  failure = Describe(window) + " has no " + (control ? "enabled " : "") + "button \"" + button + "\"";
+  return 0;
+}
+
 // The position of the item that a script word names: "#3" (the third item, separators counted),
 // "id=32935" (by command), or its text as a pattern (with or without its "&" marks). -1 if none.
 int FindMenuItem(const std::vector<uiauto::MenuItem>& items, const std::string& word) {
@@ -250,7 +259,10 @@ bool CModalAnswerer::AnswerMessageBox(HWND window, const std::vector<std::string
     if (words[i] == "key" && !OfferKey(words[i + 1], failure)) return false;
     if (words[i] == "press") {
       Say("  message box \"%s\": \"%s\" -> %s", title.c_str(), text.c_str(), words[i + 1].c_str());
-      return Press(window, words[i + 1], failure);
+      const int id = ButtonOf(window, words[i + 1], failure);
+      // The next answer may click the box's owner, which must have taken input again by then.
+      if (id != 0 && !uiauto::AnswerMessageBox(window, id)) failure = Describe(window) + " did not give way to its owner";
+      return failure.empty();
     }
   }
   failure = "the messagebox answer has no \"press <button>\"";
@@ -404,14 +416,9 @@ bool CModalAnswerer::OfferKey(const std::string& combination, std::string& failu
 }
 
 bool CModalAnswerer::Press(HWND window, const std::string& button, std::string& failure) {
-  const int id = ButtonId(button);
-  HWND control = id ? GetDlgItem(window, id) : nullptr;
-  if (control == nullptr || !IsWindowEnabled(control)) {
-    failure = Describe(window) + " has no " + (control ? "enabled " : "") + "button \"" + button + "\"";
-    return false;
-  }
-  uiauto::ClickButton(window, id);
-  return true;
+  const int id = ButtonOf(window, button, failure);
+  if (id != 0) uiauto::ClickButton(window, id);
+  return id != 0;
 }
 
 void CModalAnswerer::TakeShot(const std::string& name, HWND window) {

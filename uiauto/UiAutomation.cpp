@@ -100,7 +100,29 @@ HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
 HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({PopupMenuClass, "", threadId}, timeout); }
 
 HWND FindModalWindow() {
-  return FindWindowWhere([](HWND window) { return IsPopupMenu(window) || ClassOf(window) == DialogClass; });
+  std::vector<HWND> modal;
+  FindWindowWhere([&](HWND window) {
+    if (IsPopupMenu(window) || ClassOf(window) == DialogClass) modal.push_back(window);
+    return false;
+  });
+  // Z-order alone misleads: under Wine an owner can lie above the message box it waits for.
+  for (HWND window : modal) {
+    bool owner = false;
+    for (HWND other : modal) owner = owner || GetWindow(other, GW_OWNER) == window;
+    if (!owner) return window;
+  }
+  return nullptr;
+}
+
+HWND FindMessageBoxOf(HWND owner) {
+  return FindWindowWhere([&](HWND window) { return GetWindow(window, GW_OWNER) == owner && IsMessageBox(window); });
+}
+
+bool AnswerMessageBox(HWND box, int button, DWORD timeout) {
+  HWND owner = GetWindow(box, GW_OWNER);
+  ClickButton(box, button);
+  return WaitUntilGone(box, timeout) &&
+         WaitFor([&] { return owner == nullptr || !IsWindow(owner) || IsWindowEnabled(owner); }, timeout);
 }
 
 bool IsPopupMenu(HWND window) { return ClassOf(window) == PopupMenuClass; }
@@ -240,7 +262,7 @@ bool ShowPage(HWND sheet, int index) {
   if (CurrentPageIndex(sheet) == index) return true;
   PostMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
   bool shown = false;
-  WaitFor([&] { return (shown = CurrentPageIndex(sheet) == index) || IsMessageBox(FindModalWindow()); });
+  WaitFor([&] { return (shown = CurrentPageIndex(sheet) == index) || FindMessageBoxOf(sheet) != nullptr; });
   return shown;
 }
 

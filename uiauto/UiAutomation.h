@@ -30,8 +30,14 @@ HWND FindWindowOf(const WindowQuery& query);
 // Dialogs and message boxes both have the dialog class; message boxes are captioned by their owner.
 HWND WaitForDialog(const std::string& title = std::string(), DWORD threadId = 0, DWORD timeout = DefaultTimeout);
 HWND WaitForPopupMenu(DWORD threadId = 0, DWORD timeout = DefaultTimeout);
-// The topmost visible popup menu, dialog or message box of this process, or null.
+// The window a user answers: the visible popup menu, dialog or message box of this process that owns
+// no other visible one (an owner waits under the window it opened), the topmost if several; or null.
 HWND FindModalWindow();
+// The visible message box the window owns, wherever it lies in z-order; or null.
+HWND FindMessageBoxOf(HWND owner);
+// Presses the message box's button and waits until the box has gone and its owner takes input again:
+// a click on the owner posted before then is not the user's next step. False when either never happened.
+bool AnswerMessageBox(HWND box, int button, DWORD timeout = DefaultTimeout);
 bool IsPopupMenu(HWND window);
 // A message box is a dialog with the static text control 0xFFFF.
 bool IsMessageBox(HWND window);

@@ -25,22 +25,16 @@ struct SheetUser {
 
   HWND CurrentPage() const { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
   void GoTo(int page) const { uiauto::ShowPage(sheet, page); }
-  static HWND MessageBoxOnTop() {
-    HWND window = uiauto::FindModalWindow();
-    return window != nullptr && uiauto::IsMessageBox(window) ? window : nullptr;
-  }
   // Presses the sheet's button; the text of the warning it gave ("" for none), which is answered with OK.
   std::string Press(int button) const {
     uiauto::ClickButton(sheet, button);
     HWND box = nullptr;
-    uiauto::WaitFor([&] { return (box = MessageBoxOnTop()) != nullptr || !IsWindow(sheet) || !IsWindowVisible(sheet); });
-    return Answer(box);
-  }
-  static std::string Answer(HWND box) {
+    uiauto::WaitFor([&] {
+      return (box = uiauto::FindMessageBoxOf(sheet)) != nullptr || !IsWindow(sheet) || !IsWindowVisible(sheet);
+    });
     if (box == nullptr) return "";
     const std::string text = uiauto::MessageBoxText(box);
-    uiauto::ClickButton(box, IDOK);
-    uiauto::WaitUntilGone(box);
+    uiauto::AnswerMessageBox(box, IDOK);
     return text;
   }
 };
@@ -58,13 +52,16 @@ class SetupDialogTest : public ::testing::Test {
       SheetUser sheetUser;
       sheetUser.sheet = uiauto::WaitForDialog(SheetTitle, thisThread);
       if (sheetUser.sheet != nullptr) part(sheetUser);
-      // A part that failed half-way may leave a warning over the sheet: close whatever is on top until
-      // the sheet has gone.
-      uiauto::WaitFor([&] {
-        HWND top = uiauto::FindModalWindow();
-        if (top != nullptr) uiauto::Dismiss(top);
-        return uiauto::WaitUntilGone(sheetUser.sheet, 500);
-      });
+      // A part that failed half-way may leave a warning over the sheet: answer it before the sheet, and
+      // stay until neither is up, as the test's thread waits in them for a user.
+      uiauto::WaitFor(
+          [&] {
+            HWND modal = uiauto::FindModalWindow();
+            if (modal != nullptr) uiauto::Dismiss(modal);
+            return uiauto::WaitUntilGone(sheetUser.sheet, 500) &&
+                   uiauto::FindWindowOf({"#32770", "", thisThread}) == nullptr;
+          },
+          INFINITE);
     });
     return setup.Run();
   }
