@@ -241,10 +241,12 @@ bool ChooseEntry(HWND dialog, int id, const std::string& text) {
   const UINT select = listBox ? LB_SELECTSTRING : CB_SELECTSTRING;
   if (SendMessageA(list, select, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) < 0) return false;
   // A selection made by message is not notified; the user's choice would be. A list box's choice is
-  // posted: what it starts (a warning, say) must not hold this thread up.
+  // sent without waiting: what it starts (a warning, say) must not hold this thread up, yet it is
+  // handled before the next step sent to the dialog, as a click is before the next key. (Posted, it
+  // was handled after later typing, which then reached the entry left.)
   const WPARAM notification = listBox ? MAKEWPARAM(id, LBN_SELCHANGE) : MAKEWPARAM(id, CBN_SELCHANGE);
   if (listBox) {
-    PostMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
+    SendNotifyMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
   } else {
     SendMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
   }
