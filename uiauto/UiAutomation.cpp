@@ -121,8 +121,17 @@ HWND FindMessageBoxOf(HWND owner) {
 bool AnswerMessageBox(HWND box, int button, DWORD timeout) {
   HWND owner = GetWindow(box, GW_OWNER);
   ClickButton(box, button);
+  // The owner takes input again, unless the answer at once opened the next window over it (a second
+  // question), which keeps it disabled.
+  const auto ownsAnother = [&] {
+    return FindWindowWhere([&](HWND window) {
+             return window != box && GetWindow(window, GW_OWNER) == owner &&
+                    (IsPopupMenu(window) || ClassOf(window) == DialogClass);
+           }) != nullptr;
+  };
   return WaitUntilGone(box, timeout) &&
-         WaitFor([&] { return owner == nullptr || !IsWindow(owner) || IsWindowEnabled(owner); }, timeout);
+         WaitFor([&] { return owner == nullptr || !IsWindow(owner) || IsWindowEnabled(owner) || ownsAnother(); },
+                 timeout);
 }
 
 bool IsPopupMenu(HWND window) { return ClassOf(window) == PopupMenuClass; }

@@ -35,8 +35,9 @@ HWND WaitForPopupMenu(DWORD threadId = 0, DWORD timeout = DefaultTimeout);
 HWND FindModalWindow();
 // The visible message box the window owns, wherever it lies in z-order; or null.
 HWND FindMessageBoxOf(HWND owner);
-// Presses the message box's button and waits until the box has gone and its owner takes input again:
-// a click on the owner posted before then is not the user's next step. False when either never happened.
+// Presses the message box's button and waits until the box has gone and its owner takes input again
+// (or the answer has opened the owner's next window at once): a click on the owner posted before then
+// is not the user's next step. False when neither happened.
 bool AnswerMessageBox(HWND box, int button, DWORD timeout = DefaultTimeout);
 bool IsPopupMenu(HWND window);
 // A message box is a dialog with the static text control 0xFFFF.
