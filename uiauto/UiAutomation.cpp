@@ -217,6 +217,14 @@ void PressKeysTogether(HWND window, const std::vector<UINT>& keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof inputs[0]);
 }
 
+void SetKeyDown(UINT key, bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = static_cast<WORD>(key);
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
 void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void ClickCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }

@@ -81,6 +81,9 @@ void PressKey(HWND window, UINT virtualKey);
 // receiver's keyboard state shows them: the window is made the foreground first; they are pressed in
 // order and released in reverse.
 void PressKeysTogether(HWND window, const std::vector<UINT>& keys);
+// Presses a key (or lets it go) for the whole system, as the user's finger would, and holds it there:
+// for code that polls the key state meanwhile (Escape during a long loop).
+void SetKeyDown(UINT key, bool down);
 // A click on a dialog button, as the mouse would give it: posted, so that a window the click opens
 // does not hold up the user's thread.
 void ClickButton(HWND dialog, int id);

@@ -65,14 +65,6 @@ Seen Answering(const std::vector<int>& buttons, const std::function<void()>& act
   return seen;
 }
 
-void PressEscape(bool down) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = VK_ESCAPE;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
-}
-
 class FavoriteActionsOnHostTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -111,7 +103,7 @@ TEST_F(FavoriteActionsOnHostTest, EscapeAndAnUnreadableIndexEndTheMailSearchWith
     std::int32_t failure;
     const char* status;
   } cases[] = {
-      {"Escape during the search", [](CMailItem&) { PressEscape(true); }, 0, "Canceled"},
+      {"Escape during the search", [](CMailItem&) { uiauto::SetKeyDown(VK_ESCAPE, true); }, 0, "Canceled"},
       {"unreadable index", [](CMailItem& mail) {
          const std::string index = HostInThisProcess().Store().DataFolder() + mail.FolderId + "Folder.idx";
          ASSERT_TRUE(port::WriteFileAtomically(port::NativePath(index), "1.0\r\n"));
@@ -125,7 +117,7 @@ TEST_F(FavoriteActionsOnHostTest, EscapeAndAnUnreadableIndexEndTheMailSearchWith
     ASSERT_TRUE(ActivateHost());
     c.prepare(*item);
     const Seen seen = Answering({}, [] { JumpToEntry(FavoriteMailList, 0); });
-    PressEscape(false);
+    uiauto::SetKeyDown(VK_ESCAPE, false);
     EXPECT_EQ(seen.Texts, std::vector<std::string>{}) << c.name;
     ASSERT_EQ(store.Mails.GetCount(), 1u) << c.name;
     EXPECT_EQ(item->Failure, c.failure) << c.name;
@@ -201,9 +193,9 @@ TEST_F(FavoriteActionsOnHostTest, TreeStatesKeepTheirFileUnlessACaptureCompletes
   const std::string preview = state.TreeState.GetPreviewText();
   // Escape during an update: state and file stay as they were.
   ASSERT_TRUE(host->ExpandFolder("Work\\", false));
-  PressEscape(true);
+  uiauto::SetKeyDown(VK_ESCAPE, true);
   const int cancelled = CaptureFolderTree(state);
-  PressEscape(false);
+  uiauto::SetKeyDown(VK_ESCAPE, false);
   EXPECT_EQ(cancelled, TreeWalkCancelled);
   EXPECT_EQ(state.TreeState.GetPreviewText(), preview);
   std::string after;
