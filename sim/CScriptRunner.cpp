@@ -317,6 +317,17 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
     if (m_host.IsFolderExpanded(value) == (what == "expanded")) return std::string();
     return "the folder \"" + value + "\" is not " + what + " in the tree";
   }
+  if (what == "window" && (words.size() == 3 || words.size() == 7)) {
+    const HWND frame = m_host.Windows().Frame();
+    const std::string shown = IsZoomed(frame) ? "maximized" : IsIconic(frame) ? "minimized" : "normal";
+    if (shown != value) return Mismatch("the main window", shown, value);
+    RECT area;
+    GetWindowRect(frame, &area);
+    const std::string actual = std::to_string(area.left) + " " + std::to_string(area.top) + " " +
+                               std::to_string(area.right) + " " + std::to_string(area.bottom);
+    if (words.size() == 3 || actual == Joined(words, 3)) return std::string();
+    return Mismatch("the main window's rectangle", actual, Joined(words, 3));
+  }
   if (what == "focus" && words.size() == 3) {
     const HWND focus = GetFocus();
     const CHostWindows& windows = m_host.Windows();
@@ -329,15 +340,6 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
   if (what == "status" && words.size() == 3) {
     const std::string actual = uiauto::TextOf(m_host.Windows().StatusBar());
     return MatchesPattern(actual, value) ? std::string() : Mismatch("the status bar text", actual, value);
-  }
-  if (what == "window" && words.size() == 3) {
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    GetWindowPlacement(m_host.Windows().Frame(), &placement);
-    const RECT& normal = placement.rcNormalPosition;
-    const std::string actual = std::to_string(normal.left) + " " + std::to_string(normal.top) + " " +
-                               std::to_string(normal.right - normal.left) + " " + std::to_string(normal.bottom - normal.top);
-    return MatchesPattern(actual, value) ? std::string() : Mismatch("the main window's normal place", actual, value);
   }
   if (what == "header" && words.size() == 4) {
     const std::string actual = m_host.Mails().CurrentMailHeader(value);

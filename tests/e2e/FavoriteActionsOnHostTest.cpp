@@ -1,7 +1,7 @@
-// The jumps to favorites on TovikSim's host, with the plug-in's code in this process: folders, mails
-// found again after the host renumbered them or under a stale id, the mail search's outcomes and
-// questions, a history jump in a full history, headers the host leaves unfilled, folder-tree states
-// captured and restored, and window states. A user thread answers the message boxes.
+// The jumps to favorites on TovikSim's host, with the plug-in's code in this process, where the scripts
+// cannot reach: Escape held through the mail search, an unreadable index, the open-mail guard while a
+// history jump asks, headers a stub host leaves unfilled, folder-tree files that cannot be written,
+// and a moved work area. A user thread answers the message boxes.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -27,7 +27,6 @@
 
 namespace {
 
-const char* const AskDeleteMail = "Cannot find the mail.\nDo you delete it from your favorite list?";
 const char* const AskIsSearchedMail = "Is it a mail that you are searching?";
 
 // What the user saw of an action: the texts of the message boxes and the open-mail guard meanwhile.
@@ -66,14 +65,6 @@ Seen Answering(const std::vector<int>& buttons, const std::function<void()>& act
   return seen;
 }
 
-void PressEscape(bool down) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = VK_ESCAPE;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
-}
-
 class FavoriteActionsOnHostTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -105,113 +96,33 @@ class FavoriteActionsOnHostTest : public ::testing::Test {
   CFavoriteInfo& store = GetFavoriteInfo();
 };
 
-TEST_F(FavoriteActionsOnHostTest, FolderJumpsShowTheFolderOrAskAboutOneTheHostLost) {
-  const struct {
-    const char* folderId;
-    std::vector<int> answers;
-    std::vector<std::string> asked;
-    const char* current;
-    bool listed;
-    std::int32_t failure;
-  } cases[] = {
-      {"Work\\Sent\\", {}, {}, "Work\\Sent\\", true, 0},
-      {"Main\\Gone\\", {IDNO}, {"Cannot find the folder.\nDo you delete it from your favorite list?"}, "Main\\Inbox\\", true, 1},
-      {"Main\\Gone\\", {IDYES}, {"Cannot find the folder.\nDo you delete it from your favorite list?"}, "Main\\Inbox\\", false, 0},
-  };
-  for (const auto& c : cases) {
-    store.Folders.Clear();
-    ASSERT_TRUE(host->Mails().SelectFolder("Main\\Inbox\\"));
-    auto folder = std::make_unique<CFolderItem>();
-    folder->DisplayName = "favorite";
-    folder->FolderId = c.folderId;
-    folder->Failure = 1;
-    CFolderItem* item = folder.get();
-    std::unique_ptr<CFavoriteItem> owned = std::move(folder);
-    ASSERT_EQ(store.AddItem(owned, FavoriteFolderList), Added);
-    EXPECT_EQ(Answering(c.answers, [] { JumpToEntry(FavoriteFolderList, 0); }).Texts, c.asked) << c.folderId;
-    EXPECT_EQ(host->Mails().CurrentFolderId(), c.current);
-    ASSERT_EQ(store.Folders.GetCount(), c.listed ? 1u : 0u);
-    if (c.listed) {
-      EXPECT_EQ(item->Failure, c.failure) << c.folderId;
-    }
-  }
-  JumpToEntry(FavoriteFolderList, 5);  // outside the list: nothing
-  JumpToEntry(FavoriteFolderList, -1);
-}
-
-TEST_F(FavoriteActionsOnHostTest, AMailIsFoundAgainUnderAStaleIdAndAfterRenumbering) {
-  CMailItem* item = AddMail("Main\\Inbox\\?5");
-  // The stored id names another mail, which is current: its headers give it away.
-  item->MailId = "Main\\Inbox\\?3";
-  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?3"));
-  EXPECT_EQ(Answering({}, [] { JumpToEntry(FavoriteMailList, 0); }).Texts, std::vector<std::string>{});
-  EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?5");
-  EXPECT_EQ(item->MailId, "Main\\Inbox\\?5");
-  // Renumbered, with the host asking its reconstruct question at every selection: the canceller
-  // answers it, and the Message-Id finds the mail under its new number.
-  ASSERT_TRUE(host->Faults().RenumberFolder("Main\\Inbox\\"));
-  ASSERT_TRUE(host->Mails().SelectFolder("Work\\Sent\\"));
-  host->Faults().SetAskBeforeSelect(true);
-  EXPECT_EQ(Answering({}, [] { JumpToEntry(FavoriteMailList, 0); }).Texts, std::vector<std::string>{});
-  host->Faults().SetAskBeforeSelect(false);
-  EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?41");
-  EXPECT_EQ(item->MailId, "Main\\Inbox\\?41");
-  EXPECT_EQ(item->Failure, 0);
-}
-
-TEST_F(FavoriteActionsOnHostTest, TheMailSearchsOutcomesDecideWhatTheUserIsAsked) {
-  // A mail whose stored Date is empty is taken on its other headers, and the Date is filled in.
-  CMailItem* item = AddMail("Main\\Inbox\\?7");
-  const std::string date = item->Date;
-  item->Date.clear();
-  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
-  JumpToEntry(FavoriteMailList, 0);
-  EXPECT_EQ(item->Date, date);
+TEST_F(FavoriteActionsOnHostTest, EscapeAndAnUnreadableIndexEndTheMailSearchWithoutAQuestion) {
   const struct {
     const char* name;
     std::function<void(CMailItem&)> prepare;
-    std::vector<int> answers;
-    std::vector<std::string> asked;
-    bool listed;
     std::int32_t failure;
-    const char* current;
-    bool escape = false;
+    const char* status;
   } cases[] = {
-      {"no Message-Id, confirmed", [](CMailItem& mail) { mail.MessageId.clear(); mail.MailId += "0"; }, {IDYES},
-       {AskIsSearchedMail}, true, 0, "Main\\Inbox\\?7"},
-      {"no Message-Id, denied, kept", [](CMailItem& mail) { mail.MessageId.clear(); mail.MailId += "0"; },
-       {IDNO, IDNO}, {AskIsSearchedMail, AskDeleteMail}, true, 1, "Main\\Inbox\\?7"},
-      {"not found, deleted", [](CMailItem& mail) { mail.MessageId = "<nowhere>"; mail.Subject = "nothing"; mail.MailId += "0"; },
-       {IDYES}, {AskDeleteMail}, false, 0, ""},
-      {"failed before, cancelled", [](CMailItem& mail) { mail.Failure = 1; mail.MailId += "0"; }, {IDCANCEL},
-       {"Last time, it is failing to the jump.\nDoes it try to search a current folder?\n\n\"No\" is a usual jump."},
-       true, 1, "Main\\Inbox\\?1"},
-      {"Escape during the search", [](CMailItem& mail) { mail.MailId += "0"; PressEscape(true); }, {}, {}, true, 0,
-       "", true},
+      {"Escape during the search", [](CMailItem&) { uiauto::SetKeyDown(VK_ESCAPE, true); }, 0, "Canceled"},
       {"unreadable index", [](CMailItem& mail) {
-         mail.MailId += "0";
          const std::string index = HostInThisProcess().Store().DataFolder() + mail.FolderId + "Folder.idx";
          ASSERT_TRUE(port::WriteFileAtomically(port::NativePath(index), "1.0\r\n"));
-       }, {}, {}, true, 1, ""},
+       }, 1, nullptr},
   };
   for (const auto& c : cases) {
     store.Mails.Clear();
     CMailItem* item = AddMail("Main\\Inbox\\?7");
+    item->MailId += "0";
     ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
-    ASSERT_TRUE(ActivateHost());  // the message boxes before took the activation
+    ASSERT_TRUE(ActivateHost());
     c.prepare(*item);
-    const Seen seen = Answering(c.answers, [] { JumpToEntry(FavoriteMailList, 0); });
-    PressEscape(false);
-    EXPECT_EQ(seen.Texts, c.asked) << c.name;
-    ASSERT_EQ(store.Mails.GetCount(), c.listed ? 1u : 0u) << c.name;
-    if (c.listed) {
-      EXPECT_EQ(item->Failure, c.failure) << c.name;
-    }
-    if (*c.current) {
-      EXPECT_EQ(CurrentMail(), c.current) << c.name;
-    }
-    if (c.escape) {
-      EXPECT_EQ(Status(), "Canceled");
+    const Seen seen = Answering({}, [] { JumpToEntry(FavoriteMailList, 0); });
+    uiauto::SetKeyDown(VK_ESCAPE, false);
+    EXPECT_EQ(seen.Texts, std::vector<std::string>{}) << c.name;
+    ASSERT_EQ(store.Mails.GetCount(), 1u) << c.name;
+    EXPECT_EQ(item->Failure, c.failure) << c.name;
+    if (c.status != nullptr) {
+      EXPECT_EQ(Status(), c.status);
     }
   }
 }
@@ -237,9 +148,11 @@ TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItN
   EXPECT_EQ(seen.Texts, std::vector<std::string>{AskIsSearchedMail});
   EXPECT_EQ(seen.Guards, std::vector<int>{0});  // a mail opened while the question is up is not recorded
   EXPECT_EQ(OpenMailGuard.load(), 1);
-  std::vector<std::string> history;
-  for (std::size_t i = 0; i < store.History.GetCount(); ++i) history.push_back(store.History.GetItemAt(i)->MailId);
-  EXPECT_EQ(history, (std::vector<std::string>{"Main\\Inbox\\?7", "Main\\Inbox\\?2", "Main\\Inbox\\?8"}));
+  EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?7");
+  // Positions outside a list name nothing.
+  JumpToEntry(MailHistoryList, 3);
+  JumpToEntry(FavoriteFolderList, -1);
+  EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?7");
 }
 
 // A host that leaves the buffer alone for a header the mail lacks, and one that fills it to the end.
@@ -280,9 +193,9 @@ TEST_F(FavoriteActionsOnHostTest, TreeStatesKeepTheirFileUnlessACaptureCompletes
   const std::string preview = state.TreeState.GetPreviewText();
   // Escape during an update: state and file stay as they were.
   ASSERT_TRUE(host->ExpandFolder("Work\\", false));
-  PressEscape(true);
+  uiauto::SetKeyDown(VK_ESCAPE, true);
   const int cancelled = CaptureFolderTree(state);
-  PressEscape(false);
+  uiauto::SetKeyDown(VK_ESCAPE, false);
   EXPECT_EQ(cancelled, TreeWalkCancelled);
   EXPECT_EQ(state.TreeState.GetPreviewText(), preview);
   std::string after;
@@ -362,8 +275,6 @@ TEST_F(FavoriteActionsOnHostTest, WindowStatesPutTheMainWindowBackOnAMonitor) {
     ScreenRect rect;
     std::function<bool()> holds;
   } cases[] = {
-      {"maximized", ScreenRect{-1, -1, -1, -1}, [&] { return IsZoomed(frame) != FALSE; }},
-      {"minimized", ScreenRect{-2, -2, -2, -2}, [&] { return IsIconic(frame) != FALSE; }},
       {"normal", here.WindowRect, [&] { RECT now; GetWindowRect(frame, &now); return EqualRect(&now, &placed) != FALSE; }},
       {"off every monitor", ScreenRect{50000, 50000, 50640, 50480}, [&] {
          RECT now, common;

@@ -15,6 +15,7 @@
 
 #include "hostapi/HostFunctionList.h"
 #include "hostapi/PluginExports.h"
+#include "uiauto/UiAutomation.h"
 
 namespace {
 
@@ -35,14 +36,6 @@ void Record(const char* format, ...) {
   va_end(arguments);
   std::fputc('\n', log);
   std::fclose(log);
-}
-
-void PressEscape(bool down) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = VK_ESCAPE;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
 }
 
 template <class Function>
@@ -131,7 +124,7 @@ extern "C" int WINAPI TVC_OnMenuInit(HWND, HMENU menu, int menuType) {
 
 extern "C" int WINAPI TVC_OnOpenMail(LPCSTR mailId) {
   Record("OnOpenMail %s", mailId ? mailId : "(null)");
-  if (OpeningsUntilEscape > 0 && --OpeningsUntilEscape == 0) PressEscape(true);
+  if (OpeningsUntilEscape > 0 && --OpeningsUntilEscape == 0) uiauto::SetKeyDown(VK_ESCAPE, true);
   return 0;
 }
 
@@ -141,7 +134,7 @@ extern "C" int WINAPI TVC_OnKeyDispatch(HWND, int keyCode, int shiftCode) {
   HostFunction<TVA_GetWindowHandles_t>("TVA_GetWindowHandles")(&frame, nullptr, nullptr, nullptr);
   Record("OnKeyDispatch %d %d%s", keyCode, shiftCode, GetActiveWindow() == frame ? " active" : "");
   if (keyCode == VK_F9) OpeningsUntilEscape = 2;
-  if (keyCode == VK_F10) PressEscape(false);
+  if (keyCode == VK_F10) uiauto::SetKeyDown(VK_ESCAPE, false);
   return keyCode == 'R' ? 1 : 0;
 }
 

@@ -1,5 +1,7 @@
 #include "win/menus/CFavoriteItemPopupMenu.h"
 
+#include <utility>
+
 #include "core/favorites/CFavoriteInfo.h"
 #include "core/menutext/MenuText.h"
 #include "win/ui/CResourceTool.h"
@@ -21,7 +23,7 @@ UINT CFavoriteItemPopupMenu::AddItems(UINT firstId) {
     const CFavoriteItem& item = *list->GetAt(index);
     std::string text = ItemText(item);
     const std::string suffix = MenuSafeText(GetItemSuffix(item), MaxTextLength);
-    if (!suffix.empty()) text += '\t' + suffix;
+    if (!suffix.empty()) text.append(1, '\t').append(suffix);
     AppendNumberedItem(firstId + static_cast<UINT>(index), text);
   }
   return static_cast<UINT>(count);
@@ -54,9 +56,10 @@ void CFavoriteItemPopupMenu::AppendDeleteCommand() {
 std::string CFavoriteItemPopupMenu::GetItemSuffix(const CFavoriteItem&) const { return std::string(); }
 
 std::string CFavoriteItemPopupMenu::ItemText(const CFavoriteItem& item) {
-  const std::string text = MenuSafeText(item.GetDisplayName(), MaxTextLength);
+  std::string text = MenuSafeText(item.GetDisplayName(), MaxTextLength);
   const bool builtTitle = item.DisplayName.empty();
-  return builtTitle ? EscapeAmpersands(text) : text;
+  if (builtTitle) return EscapeAmpersands(std::move(text));
+  return text;
 }
 
 void CFavoriteItemPopupMenu::AppendCommand(UINT commandId, UINT stringId, bool enabled) {

@@ -30,7 +30,8 @@ POINT CFavoritePopupMenu::GetPopupPosition() {
 
 BOOL CFavoritePopupMenu::AppendNumberedItem(UINT commandId, const std::string& text) {
   if (HasAccelerator(text)) return AppendItem(commandId, text, true);
-  const BOOL appended = AppendItem(commandId, AcceleratorPrefix(m_accelCounter) + text, true);
+  m_numberedText.assign(AcceleratorPrefix(m_accelCounter)).append(text);
+  const BOOL appended = AppendItem(commandId, m_numberedText, true);
   if (appended) ++m_accelCounter;
   return appended;
 }

@@ -38,4 +38,7 @@ class CFavoritePopupMenu : public CPopupMenu {
  private:
   CFavoriteInfo& m_store;
   UINT m_accelCounter = 1;
+  // The text of the numbered item being appended, kept for the next: a list of favorites is made
+  // without allocating a text for each of them.
+  std::string m_numberedText;
 };

@@ -39,7 +39,10 @@ CMailPopupMenu::CMailPopupMenu(const CFavoritePopupMenu* parent) : CFavoriteItem
 CMailPopupMenu::CMailPopupMenu(CFavoriteInfo& store, ListOnly) : CFavoriteItemPopupMenu(store) {}
 
 UINT CMailPopupMenu::AddItems(UINT firstId) {
-  return m_groupByFolder ? AddGroupedItems(firstId) : CFavoriteItemPopupMenu::AddItems(firstId);
+  m_folderNames.clear();
+  const UINT added = m_groupByFolder ? AddGroupedItems(firstId) : CFavoriteItemPopupMenu::AddItems(firstId);
+  m_folderNames.clear();
+  return added;
 }
 
 UINT CMailPopupMenu::AddGroupedItems(UINT firstId) {
@@ -89,13 +92,19 @@ std::string CMailPopupMenu::GetItemSuffix(const CFavoriteItem& item) const {
   if (mail == nullptr) return std::string();
   switch (GetStore().MailFolderDispMode) {
     case FolderPath:
-      return GetHostFolderDisplayName(mail->FolderId);
+      return FolderDisplayName(mail->FolderId);
     case FolderName:
     case FolderNameAndParent:
-      return ShortFolderName(GetHostFolderDisplayName(mail->FolderId));
+      return ShortFolderName(FolderDisplayName(mail->FolderId));
     default:
       return std::string();
   }
+}
+
+const std::string& CMailPopupMenu::FolderDisplayName(const std::string& folderId) const {
+  const auto known = m_folderNames.find(folderId);
+  if (known != m_folderNames.end()) return known->second;
+  return m_folderNames.emplace(folderId, GetHostFolderDisplayName(folderId)).first->second;
 }
 
 int CMailPopupMenu::GetListKind() const { return FavoriteMailList; }

@@ -1,6 +1,7 @@
 #pragma once
 // The favorite mails, each with its folder behind it, or grouped into one sub-menu per folder behind
 // a sub-menu of them all; with the commands to register or delete the current mail and to edit the list.
+#include <map>
 #include <string>
 
 #include "win/menus/CFavoriteItemPopupMenu.h"
@@ -25,8 +26,12 @@ class CMailPopupMenu : public CFavoriteItemPopupMenu {
 
  private:
   UINT AddGroupedItems(UINT firstId);
+  // The host's display name of the folder, asked once per folder while the items are added.
+  const std::string& FolderDisplayName(const std::string& folderId) const;
   // The title of a folder's sub-menu, by the folder display setting.
   std::string FolderTitle(const std::string& folderId) const;
 
   bool m_groupByFolder = false;
+  // Folder display names by folder id: a list holds many mails of few folders.
+  mutable std::map<std::string, std::string> m_folderNames;
 };

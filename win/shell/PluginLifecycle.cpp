@@ -7,10 +7,14 @@
 #include "core/hostlink/PluginPaths.h"
 #include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
+#include "win/ui/CSetupDialog.h"
 #include "win/shell/ProcessState.h"
 #include "win/ui/CResourceTool.h"
 
 namespace {
+
+constexpr char PluginVersion[] = "2.2";
 
 // Copies the text and its terminating zero, and nothing more: the host's block may end right there.
 template <std::size_t Size>
@@ -46,12 +50,15 @@ void RecordMailHistory(LPCSTR mailId) {
 }
 
 void RunSetup() {
-  // The setup sheet opens here over the host's main window once it exists.
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  if (mainWindow == nullptr) return;
+  CSetupDialog setup(mainWindow, GetFavoriteInfo(), AppTitle, PluginVersion);
+  if (setup.Run() == 1) GetFavoriteInfo().SaveMisc();
 }
 
 void FillPlugInInfo(TovikPlugInInfo& info) {
   CopyText(info.Name, "RaZudazoved");
   CopyText(info.Vendor, "Dorimune");
-  CopyText(info.Version, "2.2");
+  CopyText(info.Version, PluginVersion);
   CopyText(info.Description, "Favorite Item Manager");
 }
