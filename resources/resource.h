@@ -195,9 +195,10 @@
 #define IDS_POPUP_EDIT_WINDOW_STATES 58216
 #define IDS_POPUP_REGISTER_WINDOW_STATE 58217
 #define IDS_POPUP_WINDOW_STATES 58218
-// The find dialog, its host command and its menu item.
+// The find dialog, its host command, its menu item and its entry on the Key page.
 #define IDS_COMMAND_FIND_FAVORITE 58240
 #define IDS_MENU_FIND_FAVORITE 58241
 #define IDS_COLUMN_LEADS_TO 58242
+#define IDS_MENU_TYPE_FIND 58243
 
 #endif

@@ -125,7 +125,7 @@ void FillSample(HWND dialog, UINT templateId) {
       break;
     case IDD_SETUP_KEY:
       for (UINT id : {IDS_MENU_TYPE_COMPREHENSIVE, IDS_MENU_TYPE_FOLDER, IDS_MENU_TYPE_MAIL, IDS_MENU_TYPE_FOLDER_TREE,
-                      IDS_MENU_TYPE_MAIL_HISTORY, IDS_MENU_TYPE_WINDOW_STATE}) {
+                      IDS_MENU_TYPE_MAIL_HISTORY, IDS_MENU_TYPE_WINDOW_STATE, IDS_MENU_TYPE_FIND}) {
         SendDlgItemMessageW(dialog, IDC_MENU_TYPE, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(String(id).c_str()));
       }
       SendDlgItemMessageW(dialog, IDC_MENU_TYPE, LB_SETCURSEL, 0, 0);

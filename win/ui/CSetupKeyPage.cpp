@@ -15,7 +15,8 @@ struct MenuType {
 constexpr MenuType MenuTypes[] = {
     {IDS_MENU_TYPE_COMPREHENSIVE, ComprehensiveMenuKind}, {IDS_MENU_TYPE_FOLDER, FavoriteFolderList},
     {IDS_MENU_TYPE_MAIL, FavoriteMailList},                {IDS_MENU_TYPE_FOLDER_TREE, FavoriteFolderTreeList},
-    {IDS_MENU_TYPE_MAIL_HISTORY, MailHistoryList},        {IDS_MENU_TYPE_WINDOW_STATE, FavoriteWindowStateList}};
+    {IDS_MENU_TYPE_MAIL_HISTORY, MailHistoryList},        {IDS_MENU_TYPE_WINDOW_STATE, FavoriteWindowStateList},
+    {IDS_MENU_TYPE_FIND, FindDialogKind}};
 
 }  // namespace
 

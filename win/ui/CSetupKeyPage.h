@@ -1,5 +1,6 @@
 #pragma once
-// Setup page "Key": one hot key per favorites menu, typed into the system's hot-key control.
+// Setup page "Key": one hot key per favorites menu and one for the find dialog, typed into the system's
+// hot-key control.
 #include <cstdint>
 #include <map>
 
@@ -20,7 +21,7 @@ class CSetupKeyPage : public CPropertyPage {
   // The hot key of the control's value; false for Alt with Ctrl or Shift, which the host cannot pass on.
   static bool FromControl(WORD value, CHotKey& key);
 
-  std::map<std::int32_t, CHotKey> HotKeys;  // by menu kind, 1 to 6
+  std::map<std::int32_t, CHotKey> HotKeys;  // by menu kind, 1 to 6, and the find dialog's, 7
 
  private:
   int SelectedKind();
