@@ -5,7 +5,9 @@
 
 namespace port {
 
-bool IsLeadByte(unsigned char byte) { return _ismbblead(byte) != 0; }
+// No code page has a lead byte below 0x80, where ASCII stands: text that is mostly ASCII then seldom
+// pays for the call into the C runtime, which costs more than the rest of a byte's walk.
+bool IsLeadByte(unsigned char byte) { return byte >= 0x80 && _ismbblead(byte) != 0; }
 
 int SetMultiByteCodePage(int codePage) { return _setmbcp(codePage) == 0 ? 0 : -1; }
 
@@ -52,31 +54,41 @@ int GetMultiByteCodePage() { return currentCodePage; }
 
 #endif
 
-#include <cstring>
-
 namespace port {
+namespace {
 
-std::size_t FindDelimiter(const std::string& text, const char* delimiters, std::size_t start) {
+// strchr without the call: the walks below ask it of every byte. The terminator is never a member.
+bool IsAmong(unsigned char byte, const char* bytes) {
+  if (byte == 0) return false;
+  for (; *bytes != '\0'; ++bytes) {
+    if (static_cast<unsigned char>(*bytes) == byte) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::size_t FindDelimiter(std::string_view text, const char* delimiters, std::size_t start) {
   // Walk from the front: only a forward walk knows which bytes are second bytes.
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char byte = static_cast<unsigned char>(text[i]);
-    if (i >= start && byte != 0 && std::strchr(delimiters, byte) != nullptr) return i;
+    if (i >= start && IsAmong(byte, delimiters)) return i;
     if (IsLeadByte(byte) && i + 1 < text.size()) ++i;
   }
-  return std::string::npos;
+  return std::string_view::npos;
 }
 
-std::size_t FindLastDelimiter(const std::string& text, const char* delimiters) {
-  std::size_t last = std::string::npos;
+std::size_t FindLastDelimiter(std::string_view text, const char* delimiters) {
+  std::size_t last = std::string_view::npos;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char byte = static_cast<unsigned char>(text[i]);
-    if (byte != 0 && std::strchr(delimiters, byte) != nullptr) last = i;
+    if (IsAmong(byte, delimiters)) last = i;
     if (IsLeadByte(byte) && i + 1 < text.size()) ++i;
   }
   return last;
 }
 
-std::size_t CutLength(const std::string& text, std::size_t maxLength) {
+std::size_t CutLength(std::string_view text, std::size_t maxLength) {
   if (maxLength >= text.size()) return text.size();
   std::size_t i = 0;
   while (i < maxLength) {
@@ -87,13 +99,13 @@ std::size_t CutLength(const std::string& text, std::size_t maxLength) {
   return i;
 }
 
-std::size_t LengthWithoutTrailing(const std::string& text, const char* bytes) {
+std::size_t LengthWithoutTrailing(std::string_view text, const char* bytes) {
   std::size_t length = 0;  // end of the last character that is not to be removed
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char byte = static_cast<unsigned char>(text[i]);
     if (IsLeadByte(byte) && i + 1 < text.size()) {
       length = ++i + 1;
-    } else if (byte == 0 || std::strchr(bytes, byte) == nullptr) {
+    } else if (!IsAmong(byte, bytes)) {
       length = i + 1;
     }
   }
@@ -108,7 +120,7 @@ std::string FoldAsciiCase(const std::string& text) {
   return folded;
 }
 
-void CopyToBuffer(char* buffer, std::size_t size, const std::string& text) {
+void CopyToBuffer(char* buffer, std::size_t size, std::string_view text) {
   if (size == 0) return;
   const std::size_t length = CutLength(text, size - 1);
   text.copy(buffer, length);

@@ -17,23 +17,24 @@ int GetMultiByteCodePage();
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace port {
 
 // Position of the first byte at or after `start` that is one of `delimiters` and not the second byte
 // of a double-byte character; std::string::npos when there is none.
-std::size_t FindDelimiter(const std::string& text, const char* delimiters, std::size_t start = 0);
+std::size_t FindDelimiter(std::string_view text, const char* delimiters, std::size_t start = 0);
 
 // Position of the last such byte; std::string::npos when there is none.
-std::size_t FindLastDelimiter(const std::string& text, const char* delimiters);
+std::size_t FindLastDelimiter(std::string_view text, const char* delimiters);
 
 // The longest length of at most `maxLength` bytes at which `text` can be cut without leaving half
 // of a double-byte character.
-std::size_t CutLength(const std::string& text, std::size_t maxLength);
+std::size_t CutLength(std::string_view text, std::size_t maxLength);
 
 // The length of `text` without its trailing bytes that are among `bytes`; the second byte of a
 // double-byte character is never removed.
-std::size_t LengthWithoutTrailing(const std::string& text, const char* bytes);
+std::size_t LengthWithoutTrailing(std::string_view text, const char* bytes);
 
 // The text with every byte A-Z turned into a-z: ASCII case folding, as section and key names and
 // device names compare.
@@ -41,6 +42,6 @@ std::string FoldAsciiCase(const std::string& text);
 
 // Copies as much of `text` as fits into `buffer` of `size` bytes, cut at a character boundary and
 // always zero-terminated. Nothing is written when `size` is 0.
-void CopyToBuffer(char* buffer, std::size_t size, const std::string& text);
+void CopyToBuffer(char* buffer, std::size_t size, std::string_view text);
 
 }  // namespace port

@@ -21,6 +21,7 @@
 #define IDD_SETUP_OVERALL 123
 #define IDD_SETUP_FOLDER_TREE 124
 #define IDD_SETUP_ABOUT 127
+#define IDD_FIND_FAVORITE 131
 
 // ---- Controls ----------------------------------------------------------------------------------
 // Favorite list edit dialog (107).
@@ -64,6 +65,9 @@
 #define IDC_SHORTCUT_KEY 1047
 // Setup page "Version Information" (127).
 #define IDC_VERSION_LABEL 1054
+// Find dialog (131).
+#define IDC_FIND_TEXT 1060
+#define IDC_FOUND_LIST 1061
 
 // ---- Strings -----------------------------------------------------------------------------------
 // Host commands, their menu items and status texts.
@@ -191,5 +195,10 @@
 #define IDS_POPUP_EDIT_WINDOW_STATES 58216
 #define IDS_POPUP_REGISTER_WINDOW_STATE 58217
 #define IDS_POPUP_WINDOW_STATES 58218
+// The find dialog, its host command, its menu item and its entry on the Key page.
+#define IDS_COMMAND_FIND_FAVORITE 58240
+#define IDS_MENU_FIND_FAVORITE 58241
+#define IDS_COLUMN_LEADS_TO 58242
+#define IDS_MENU_TYPE_FIND 58243
 
 #endif

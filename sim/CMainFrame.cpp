@@ -18,11 +18,19 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                : DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The host's panes are views: one that a click activates takes the keyboard focus.
+LRESULT FocusWhenActivated(HWND window, LRESULT activation) {
+  if (activation == MA_ACTIVATE || activation == MA_ACTIVATEANDEAT) SetFocus(window);
+  return activation;
+}
+
 LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (message == WM_MOUSEACTIVATE) return FocusWhenActivated(window, DefSubclassProc(window, message, wParam, lParam));
   return reinterpret_cast<CMailListPane*>(data)->HandleListMessage(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TreeSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (message == WM_MOUSEACTIVATE) return FocusWhenActivated(window, DefSubclassProc(window, message, wParam, lParam));
   return reinterpret_cast<CMainFrame*>(data)->HandleTreeMessage(window, message, wParam, lParam);
 }
 
@@ -138,6 +146,9 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
       if (window != m_windows.View()) break;
       m_mails.PaintView();
       return 0;
+    case WM_MOUSEACTIVATE:
+      if (window != m_windows.View()) break;
+      return FocusWhenActivated(window, DefWindowProcA(window, message, wParam, lParam));
     default: break;
   }
   if (window != m_windows.Frame()) return DefWindowProcA(window, message, wParam, lParam);
@@ -152,6 +163,8 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case ScriptStepMessage:
       if (m_scriptStep) m_scriptStep();
       return 0;
+    case KeyPressMessage:
+      return DispatchKey(static_cast<int>(wParam), static_cast<int>(lParam)) ? 1 : 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

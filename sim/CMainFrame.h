@@ -24,6 +24,9 @@ class CMainFrame {
   // Offers a key press to the plug-ins; true when one used it.
   bool DispatchKey(const MSG& message);
   bool DispatchKey(int keyCode, int shiftCode);
+  // Sent to the frame from another thread (a modal window's answerer): DispatchKey (key code in
+  // wParam, shift code in lParam) on the host's thread, whatever window is active; 1 when used.
+  static const UINT KeyPressMessage = WM_APP + 2;
   void SetScriptStepHandler(std::function<void()> handler) { m_scriptStep = handler; }
   void PostScriptStep() const;
 

@@ -1,5 +1,8 @@
 #include "sim/CModalAnswerer.h"
 
+#include <commctrl.h>
+
+#include "sim/CMainFrame.h"
 #include "sim/Screenshot.h"
 #include "sim/ScriptText.h"
 #include "sim/Transcript.h"
@@ -9,6 +12,51 @@ namespace {
 
 const int PollMilliseconds = 20;
 const int ActionTimeout = 120000;  // an action that neither ends nor shows a window hangs the host
+
+// The window that holds the control: the dialog itself, or the page a property sheet shows.
+HWND ControlHolder(HWND dialog, int id) {
+  if (GetDlgItem(dialog, id) != nullptr) return dialog;
+  HWND page = reinterpret_cast<HWND>(SendMessageA(dialog, PSM_GETCURRENTPAGEHWND, 0, 0));
+  return page != nullptr && GetDlgItem(page, id) != nullptr ? page : nullptr;
+}
+
+// Shows the property sheet's page whose tab matches (or the n-th for "#n"), as a click on the tab would; false when there is
+// no such tab or the page shown did not let go.
+bool ShowPage(HWND sheet, const std::string& title, std::string& failure) {
+  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  const int count = tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int index = 0; index < count; ++index) {
+    char text[256] = {};
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    int position = 0;
+    const bool byPosition = title.size() > 1 && title[0] == '#' && ParseNumber(title.substr(1), position);
+    if (!SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) continue;
+    if (byPosition ? position != index + 1 : !MatchesPattern(text, title)) continue;
+    if (uiauto::ShowPage(sheet, index)) {
+      // Painted before anything looks at it: a screenshot would otherwise show the page left.
+      RedrawWindow(sheet, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return true;
+    }
+    failure = "the sheet did not change to the page \"" + title + "\"";
+    return false;
+  }
+  failure = "the dialog has no page \"" + title + "\"";
+  return false;
+}
+
+// "Ctrl+Alt+F5" into a hot-key control, modifiers and all.
+bool SetHotKey(HWND control, const std::string& text) {
+  int key = 0, shift = 0;
+  if (!ParseKeyCombination(text, key, shift)) return false;
+  const BYTE modifiers = (text.find("Ctrl+") != std::string::npos ? HOTKEYF_CONTROL : 0) |
+                         (text.find("Shift+") != std::string::npos ? HOTKEYF_SHIFT : 0) |
+                         (text.find("Alt+") != std::string::npos ? HOTKEYF_ALT : 0);
+  SendMessageA(control, HKM_SETHOTKEY, MAKEWORD(key, modifiers), 0);
+  return true;
+}
 
 int ButtonId(const std::string& name) {
   static const char* const names[] = {"", "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No", "Close"};
@@ -32,6 +80,15 @@ std::string Describe(HWND window) {
     return "a message box \"" + uiauto::TextOf(window) + "\" saying \"" + uiauto::MessageBoxText(window) + "\"";
   }
   return "a dialog \"" + uiauto::TextOf(window) + "\"";
+}
+
+// The id of the window's enabled button of that name; 0, and the failure, when it has none.
+int ButtonOf(HWND window, const std::string& button, std::string& failure) {
+  const int id = ButtonId(button);
+  HWND control = id ? GetDlgItem(window, id) : nullptr;
+  if (control != nullptr && IsWindowEnabled(control)) return id;
+  failure = Describe(window) + " has no " + (control ? "enabled " : "") + "button \"" + button + "\"";
+  return 0;
 }
 
 // The position of the item that a script word names: "#3" (the third item, separators counted),
@@ -199,9 +256,13 @@ bool CModalAnswerer::AnswerMessageBox(HWND window, const std::vector<std::string
       return false;
     }
     if (words[i] == "shot") TakeShot(words[i + 1], window);
+    if (words[i] == "key" && !OfferKey(words[i + 1], failure)) return false;
     if (words[i] == "press") {
       Say("  message box \"%s\": \"%s\" -> %s", title.c_str(), text.c_str(), words[i + 1].c_str());
-      return Press(window, words[i + 1], failure);
+      const int id = ButtonOf(window, words[i + 1], failure);
+      // The next answer may click the box's owner, which must have taken input again by then.
+      if (id != 0 && !uiauto::AnswerMessageBox(window, id)) failure = Describe(window) + " did not give way to its owner";
+      return failure.empty();
     }
   }
   failure = "the messagebox answer has no \"press <button>\"";
@@ -209,8 +270,9 @@ bool CModalAnswerer::AnswerMessageBox(HWND window, const std::vector<std::string
 }
 
 bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& words, std::string& failure) {
-  // dialog "<title>" [shot <name>] [set <id> "<text>"] [check <id> on|off] [choose <id> "<text>"]
-  //        [expect <id> "<text>"] press <button>
+  // dialog "<title>" [shot <name>] [page "<tab>"] [set <id> "<text>"] [check <id> on|off]
+  //        [choose <id> "<text>"] [hotkey <id> <keys>] [expect <id> "<text>"]
+  //        [rows <id> "<titles joined by |>"] [key <key>] press <button>|none
   const std::string title = uiauto::TextOf(window);
   if (words.size() < 2 || !MatchesPattern(title, words[1])) {
     failure = "expected a dialog \"" + (words.size() > 1 ? words[1] : "") + "\", but " + Describe(window) +
@@ -224,25 +286,49 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
       TakeShot(words[i + 1], window);
       continue;
     }
-    if (verb == "press") return Press(window, words[i + 1], failure);
+    if (verb == "page") {
+      if (!ShowPage(window, words[i + 1], failure)) return false;
+      continue;
+    }
+    // "press none": the last step opens a window of its own (a warning), which the next answer takes.
+    if (verb == "press") return words[i + 1] == "none" || Press(window, words[i + 1], failure);
+    if (verb == "key") {
+      int key = 0, shift = 0;
+      if (!ParseKeyCombination(words[i + 1], key, shift) || shift != 0) {
+        failure = "no key \"" + words[i + 1] + "\" for a dialog";
+        return false;
+      }
+      uiauto::PressKey(window, static_cast<UINT>(key));
+      // A key may end the dialog (Enter, Escape): an answer may end with it.
+      if (i + 2 == words.size()) return true;
+      continue;
+    }
     int id = 0;
-    if (!ParseNumber(words[i + 1], id) || GetDlgItem(window, id) == nullptr || i + 2 >= words.size()) {
+    HWND holder = ParseNumber(words[i + 1], id) ? ControlHolder(window, id) : nullptr;
+    if (holder == nullptr || i + 2 >= words.size()) {
       failure = "the dialog has no control " + words[i + 1] + " for \"" + verb + "\"";
       return false;
     }
     const std::string& value = words[i + 2];
     ++i;
     if (verb == "set") {
-      uiauto::SetControlText(window, id, value);
+      uiauto::SetControlText(holder, id, value);
     } else if (verb == "check") {
-      uiauto::SetChecked(window, id, value == "on");
+      uiauto::SetChecked(holder, id, value == "on");
+    } else if (verb == "hotkey") {
+      if (!SetHotKey(GetDlgItem(holder, id), value)) {
+        failure = "\"" + value + "\" is no key combination";
+        return false;
+      }
     } else if (verb == "choose") {
-      if (!uiauto::ChooseEntry(window, id, value)) {
+      if (!uiauto::ChooseEntry(holder, id, value)) {
         failure = "the list " + words[i] + " has no entry \"" + value + "\"";
         return false;
       }
+    } else if (verb == "rows") {
+      if (!CheckRows(holder, id, value, failure)) return false;
     } else if (verb == "expect") {
-      const std::string shown = uiauto::ControlText(window, id);
+      const std::string shown = uiauto::ControlText(holder, id);
       if (!MatchesPattern(shown, value)) {
         failure = "control " + words[i] + " shows \"" + shown + "\", expected \"" + value + "\"";
         return false;
@@ -256,18 +342,54 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
   return false;
 }
 
+bool CModalAnswerer::CheckRows(HWND window, int id, const std::string& pattern, std::string& failure) {
+  std::string rows;
+  const auto shows = [&] {
+    rows.clear();
+    for (const std::string& text : uiauto::ListViewColumn(GetDlgItem(window, id), 0)) {
+      rows += (rows.empty() ? "" : "|") + text;
+    }
+    return MatchesPattern(rows, pattern);
+  };
+  // A key posted just before reaches the dialog after the rows may first have been read.
+  if (uiauto::WaitFor(shows, 2000)) return true;
+  failure = "list " + std::to_string(id) + " shows \"" + rows + "\", expected \"" + pattern + "\"";
+  return false;
+}
+
 bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& words, std::string& failure) {
-  // popup [shot <name>] [check <item> <state>]... (pick <item> [<item of its submenu>...] | cancel)
+  // popup [shot <name>] [check <item> <state>] [open <submenu item>]... (pick <item> [<item of its
+  // submenu>...] | cancel); after "open" the checks and the pick concern the submenu.
   HMENU menu = uiauto::MenuOf(window);
+  std::vector<HWND> menus;  // the levels opened above the current one
   for (size_t i = 1; i < words.size(); ++i) {
     if (words[i] == "shot" && i + 1 < words.size()) {
       TakeShot(words[++i], window);
     } else if (words[i] == "check" && i + 2 < words.size()) {
       if (!CheckMenuItemState(menu, words[i + 1], words[i + 2], failure)) return false;
       i += 2;
+    } else if (words[i] == "open" && i + 1 < words.size()) {
+      const std::vector<uiauto::MenuItem> items = uiauto::MenuItemsOf(menu);
+      const int position = FindMenuItem(items, words[++i]);
+      HWND opened = position < 0 ? nullptr : uiauto::OpenSubMenu(window, position);
+      if (opened == nullptr) {
+        failure = "no submenu \"" + words[i] + "\" opens in " + Describe(window);
+        return false;
+      }
+      Say("  popup menu: opened \"%s\"", items[position].Text.c_str());
+      menus.push_back(window);
+      window = opened;
+      menu = uiauto::MenuOf(window);
     } else if (words[i] == "cancel") {
       Say("  popup menu: cancelled");
-      uiauto::PressKey(window, VK_ESCAPE);
+      // Escape closes one level; Alt leaves the whole menu, whatever level is open. The keys go to the
+      // top level's window: a submenu's may already be gone (the pointer can rest on the menu).
+      if (menus.empty()) {
+        uiauto::PressKey(window, VK_ESCAPE);
+      } else {
+        PostMessageA(menus.front(), WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+        PostMessageA(menus.front(), WM_SYSKEYUP, VK_MENU, static_cast<LPARAM>(0xE0000001u));
+      }
       return true;
     } else if (words[i] == "pick" && i + 1 < words.size()) {
       for (size_t level = i + 1; level < words.size(); ++level) {
@@ -307,18 +429,30 @@ bool CModalAnswerer::AnswerPopup(HWND window, const std::vector<std::string>& wo
   return false;
 }
 
-bool CModalAnswerer::Press(HWND window, const std::string& button, std::string& failure) {
-  const int id = ButtonId(button);
-  HWND control = id ? GetDlgItem(window, id) : nullptr;
-  if (control == nullptr || !IsWindowEnabled(control)) {
-    failure = Describe(window) + " has no " + (control ? "enabled " : "") + "button \"" + button + "\"";
+bool CModalAnswerer::OfferKey(const std::string& combination, std::string& failure) {
+  int key = 0, shift = 0;
+  if (!ParseKeyCombination(combination, key, shift)) {
+    failure = "no key \"" + combination + "\"";
     return false;
   }
-  uiauto::ClickButton(window, id);
+  // A plug-in that takes the key may show a menu, which holds the host's thread: no answer then.
+  DWORD_PTR used = 0;
+  const bool answered = SendMessageTimeoutA(m_frame, CMainFrame::KeyPressMessage, static_cast<WPARAM>(key),
+                                            static_cast<LPARAM>(shift), SMTO_NORMAL, 2000, &used) != 0;
+  Say("  key code %d, shift code %d under the modal window: %s", key, shift,
+      !answered ? "no answer" : used ? "used" : "not used");
   return true;
 }
 
+bool CModalAnswerer::Press(HWND window, const std::string& button, std::string& failure) {
+  const int id = ButtonOf(window, button, failure);
+  if (id != 0) uiauto::ClickButton(window, id);
+  return id != 0;
+}
+
 void CModalAnswerer::TakeShot(const std::string& name, HWND window) {
+  // What an answer step just changed (a control's text) is drawn before the picture is taken.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string path = m_shotFolder + name + ".png";
   Say("  screenshot %s%s", path.c_str(), SaveScreenshot(path, m_frame, window) ? "" : " FAILED to save");
 }

@@ -36,7 +36,11 @@ class CModalAnswerer {
   bool Answer(HWND window, const ModalAnswer& answer, std::string& failure);
   bool AnswerMessageBox(HWND window, const std::vector<std::string>& words, std::string& failure);
   bool AnswerDialog(HWND window, const std::vector<std::string>& words, std::string& failure);
+  // The first column of the dialog's list view, rows joined by "|", matches the pattern.
+  bool CheckRows(HWND window, int id, const std::string& pattern, std::string& failure);
   bool AnswerPopup(HWND window, const std::vector<std::string>& words, std::string& failure);
+  // Offers the key combination to the plug-ins while the modal window is up, as the host would.
+  bool OfferKey(const std::string& combination, std::string& failure);
   bool Press(HWND window, const std::string& button, std::string& failure);
   void TakeShot(const std::string& name, HWND window);
 

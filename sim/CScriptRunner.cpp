@@ -317,6 +317,17 @@ std::string CScriptRunner::ExpectHostState(const std::vector<std::string>& words
     if (m_host.IsFolderExpanded(value) == (what == "expanded")) return std::string();
     return "the folder \"" + value + "\" is not " + what + " in the tree";
   }
+  if (what == "window" && (words.size() == 3 || words.size() == 7)) {
+    const HWND frame = m_host.Windows().Frame();
+    const std::string shown = IsZoomed(frame) ? "maximized" : IsIconic(frame) ? "minimized" : "normal";
+    if (shown != value) return Mismatch("the main window", shown, value);
+    RECT area;
+    GetWindowRect(frame, &area);
+    const std::string actual = std::to_string(area.left) + " " + std::to_string(area.top) + " " +
+                               std::to_string(area.right) + " " + std::to_string(area.bottom);
+    if (words.size() == 3 || actual == Joined(words, 3)) return std::string();
+    return Mismatch("the main window's rectangle", actual, Joined(words, 3));
+  }
   if (what == "focus" && words.size() == 3) {
     const HWND focus = GetFocus();
     const CHostWindows& windows = m_host.Windows();

@@ -1,5 +1,9 @@
 #include "uiauto/UiAutomation.h"
 
+#include <commctrl.h>
+
+#include <cstring>
+
 namespace uiauto {
 
 namespace {
@@ -96,7 +100,38 @@ HWND WaitForDialog(const std::string& title, DWORD threadId, DWORD timeout) {
 HWND WaitForPopupMenu(DWORD threadId, DWORD timeout) { return WaitForWindow({PopupMenuClass, "", threadId}, timeout); }
 
 HWND FindModalWindow() {
-  return FindWindowWhere([](HWND window) { return IsPopupMenu(window) || ClassOf(window) == DialogClass; });
+  std::vector<HWND> modal;
+  FindWindowWhere([&](HWND window) {
+    if (IsPopupMenu(window) || ClassOf(window) == DialogClass) modal.push_back(window);
+    return false;
+  });
+  // Z-order alone misleads: under Wine an owner can lie above the message box it waits for.
+  for (HWND window : modal) {
+    bool owner = false;
+    for (HWND other : modal) owner = owner || GetWindow(other, GW_OWNER) == window;
+    if (!owner) return window;
+  }
+  return nullptr;
+}
+
+HWND FindMessageBoxOf(HWND owner) {
+  return FindWindowWhere([&](HWND window) { return GetWindow(window, GW_OWNER) == owner && IsMessageBox(window); });
+}
+
+bool AnswerMessageBox(HWND box, int button, DWORD timeout) {
+  HWND owner = GetWindow(box, GW_OWNER);
+  ClickButton(box, button);
+  // The owner takes input again, unless the answer at once opened the next window over it (a second
+  // question), which keeps it disabled.
+  const auto ownsAnother = [&] {
+    return FindWindowWhere([&](HWND window) {
+             return window != box && GetWindow(window, GW_OWNER) == owner &&
+                    (IsPopupMenu(window) || ClassOf(window) == DialogClass);
+           }) != nullptr;
+  };
+  return WaitUntilGone(box, timeout) &&
+         WaitFor([&] { return owner == nullptr || !IsWindow(owner) || IsWindowEnabled(owner) || ownsAnother(); },
+                 timeout);
 }
 
 bool IsPopupMenu(HWND window) { return ClassOf(window) == PopupMenuClass; }
@@ -122,7 +157,18 @@ std::vector<Control> ControlsOf(HWND dialog) {
   return controls;
 }
 
-std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+std::string ControlText(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  if (lstrcmpiA(ClassOf(control).c_str(), "ListBox") != 0) return TextOf(control);
+  // A list box has no text of its own: what it shows chosen is its selected entry.
+  const LRESULT selected = SendMessageA(control, LB_GETCURSEL, 0, 0);
+  const LRESULT length = selected < 0 ? LB_ERR : SendMessageA(control, LB_GETTEXTLEN, selected, 0);
+  if (length < 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  SendMessageA(control, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
 
 // The message is the static control with id 0xFFFF (Windows and Wine alike).
 std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
@@ -158,6 +204,27 @@ void PressKey(HWND window, UINT virtualKey) {
   PostKey(focus != nullptr && (focus == window || IsChild(window, focus)) ? focus : window, virtualKey);
 }
 
+void PressKeysTogether(HWND window, const std::vector<UINT>& keys) {
+  HWND topLevel = GetAncestor(window, GA_ROOT);
+  SetForegroundWindow(topLevel);
+  WaitFor([&] { return GetForegroundWindow() == topLevel; });
+  std::vector<INPUT> inputs(keys.size() * 2);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = static_cast<WORD>(keys[i]);
+    inputs[inputs.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof inputs[0]);
+}
+
+void SetKeyDown(UINT key, bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = static_cast<WORD>(key);
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
 void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void ClickCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
@@ -176,6 +243,21 @@ void ClickAt(POINT screenPoint) {
   SendInput(3, inputs, sizeof inputs[0]);
 }
 
+std::vector<std::string> ListViewColumn(HWND list, int column) {
+  std::vector<std::string> texts;
+  const LRESULT count = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    char text[1024] = "";
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 void SetControlText(HWND dialog, int id, const std::string& text) {
   SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -187,12 +269,35 @@ void SetChecked(HWND dialog, int id, bool checked) {
 
 bool ChooseEntry(HWND dialog, int id, const std::string& text) {
   HWND list = GetDlgItem(dialog, id);
-  if (SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) == CB_ERR) {
-    return false;
+  const bool listBox = lstrcmpiA(ClassOf(list).c_str(), "ListBox") == 0;
+  const UINT select = listBox ? LB_SELECTSTRING : CB_SELECTSTRING;
+  if (SendMessageA(list, select, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) < 0) return false;
+  // A selection made by message is not notified; the user's choice would be. A list box's choice is
+  // sent without waiting: what it starts (a warning, say) must not hold this thread up, yet it is
+  // handled before the next step sent to the dialog, as a click is before the next key. (Posted, it
+  // was handled after later typing, which then reached the entry left.)
+  const WPARAM notification = listBox ? MAKEWPARAM(id, LBN_SELCHANGE) : MAKEWPARAM(id, CBN_SELCHANGE);
+  if (listBox) {
+    SendNotifyMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
+  } else {
+    SendMessageA(dialog, WM_COMMAND, notification, reinterpret_cast<LPARAM>(list));
   }
-  // A selection made by message is not notified; the user's choice would be.
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
   return true;
+}
+
+int CurrentPageIndex(HWND sheet) {
+  HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  // No page during a change; the index of no page would be that of a page not made yet.
+  if (page == nullptr) return -1;
+  return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
+}
+
+bool ShowPage(HWND sheet, int index) {
+  if (CurrentPageIndex(sheet) == index) return true;
+  PostMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  bool shown = false;
+  WaitFor([&] { return (shown = CurrentPageIndex(sheet) == index) || FindMessageBoxOf(sheet) != nullptr; });
+  return shown;
 }
 
 bool HighlightMenuItem(HWND popup, int position) {

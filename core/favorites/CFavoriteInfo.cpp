@@ -49,6 +49,7 @@ constexpr HotKeyName HotKeyNames[] = {
     {FavoriteFolderTreeList, "FolderTreeHotKey", "FolderTree"},
     {MailHistoryList, "MailHistoryHotKey", nullptr},
     {FavoriteWindowStateList, "WindowStateHotKey", nullptr},
+    {FindDialogKind, "FindHotKey", nullptr},
 };
 
 // The list edit dialog's placement: position and size.

@@ -43,7 +43,7 @@ class CFavoriteInfo : public CIniFile {
   CFolderTreeItemList FolderTrees;
   CMailHistoryItemList History;
   CFavoriteItemList<CWindowStateItem> WindowStates;
-  std::map<std::int32_t, CHotKey> HotKeys;  // kinds 1 to 6, always all present
+  std::map<std::int32_t, CHotKey> HotKeys;  // kinds 1 to 7, always all present
   std::uint32_t StoredCounts[5] = {};  // numbered entries each list's section held when last read or written
   // The settings; their defaults stand with their keys in the settings table of CFavoriteInfo.cpp.
   bool MailFolder;

@@ -1,5 +1,6 @@
 #include "core/favorites/CMailItem.h"
 
+#include <string_view>
 #include <vector>
 
 #include "core/hostlink/CHostLink.h"
@@ -17,8 +18,10 @@ constexpr int HostBufferSize = 1024;
 constexpr std::uint64_t ShortestShortenedTitle = 18;
 
 // The first `length` bytes (fewer rather than half a character) followed by "...".
-std::string Shortened(const std::string& text, std::uint64_t length) {
-  return text.substr(0, port::CutLength(text, static_cast<std::size_t>(length))) + "...";
+std::string Shortened(std::string_view text, std::uint64_t length) {
+  std::string shortened(text.substr(0, port::CutLength(text, static_cast<std::size_t>(length))));
+  shortened += "...";
+  return shortened;
 }
 
 }  // namespace
@@ -35,7 +38,9 @@ bool CMailItem::IsSameAs(const CMailItem& other) const {
 }
 
 std::string CMailItem::BuildTitle() const {
-  std::string subject = Subject;
+  // Every favorites menu builds the titles of its mails anew: the subject is copied only once.
+  std::string_view subject = Subject;
+  std::string shortenedSubject;
   std::string sender = GetSenderText();
   const std::uint64_t limit = TitleLength;
   const std::uint64_t quarter = limit / 4;
@@ -43,23 +48,29 @@ std::string CMailItem::BuildTitle() const {
     std::uint64_t senderBudget = quarter;
     if (limit > subject.size() + 3 && limit - subject.size() - 3 >= quarter) senderBudget = limit - subject.size() - 3;
     if (sender.size() > senderBudget) sender = Shortened(sender, senderBudget - 3);
-    if (subject.size() + sender.size() + 3 > limit) subject = Shortened(subject, limit - sender.size() - 6);
+    if (subject.size() + sender.size() + 3 > limit) {
+      shortenedSubject = Shortened(subject, limit - sender.size() - 6);
+      subject = shortenedSubject;
+    }
   }
-  return subject + " (" + sender + ")";
+  std::string title;
+  title.reserve(subject.size() + sender.size() + 3);
+  title.append(subject).append(" (").append(sender).append(")");
+  return title;
 }
 
 std::string CMailItem::GetSenderText() const {
-  std::vector<char> list(From.begin(), From.end());
-  list.push_back('\0');
+  std::string list = From;  // NextAddress cuts it in place
   std::string joined;
   char name[HostBufferSize];
   char address[HostBufferSize];
-  for (char* next = NextAddress(list.data()); next != nullptr; next = NextAddress(nullptr)) {
+  for (char* next = NextAddress(&list[0]); next != nullptr; next = NextAddress(nullptr)) {
     SplitAddress(name, sizeof name, address, sizeof address, next);
     if (!joined.empty()) joined += ", ";
     joined += name[0] != '\0' ? name : address;
   }
-  return joined.empty() ? From : joined;
+  if (joined.empty()) return From;
+  return joined;
 }
 
 std::string CMailItem::GetFolderDisplayName() const { return GetHostFolderDisplayName(FolderId); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "port/Mbcs.h"
@@ -112,7 +113,7 @@ void ClearTrailingBelow33(char* start, char* end) {
 
 // Position of the first `byte` outside double quotes; npos when there is none. One forward walk:
 // the text may hold many quotes.
-std::size_t FindOutsideQuotes(const std::string& text, char byte) {
+std::size_t FindOutsideQuotes(std::string_view text, char byte) {
   bool quoted = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '"') {
@@ -123,21 +124,21 @@ std::size_t FindOutsideQuotes(const std::string& text, char byte) {
       ++i;
     }
   }
-  return std::string::npos;
+  return std::string_view::npos;
 }
 
-std::string SkipBlanks(const std::string& text) {
+std::string_view SkipBlanks(std::string_view text) {
   const std::size_t start = text.find_first_not_of(" \t");
-  return start == std::string::npos ? std::string() : text.substr(start);
+  return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
 // The text between the opening byte at `open` and the next `close` after it; empty without one.
-std::string Enclosed(const std::string& text, std::size_t open, const char* close) {
+std::string_view Enclosed(std::string_view text, std::size_t open, const char* close) {
   const std::size_t end = port::FindDelimiter(text, close, open + 1);
-  return end == std::string::npos ? std::string() : text.substr(open + 1, end - open - 1);
+  return end == std::string_view::npos ? std::string_view() : text.substr(open + 1, end - open - 1);
 }
 
-void CopyTrimmed(char* buffer, std::size_t size, const std::string& text) {
+void CopyTrimmed(char* buffer, std::size_t size, std::string_view text) {
   port::CopyToBuffer(buffer, size, text.substr(0, port::LengthWithoutTrailing(text, " \t")));
 }
 
@@ -190,22 +191,21 @@ char* NextAddress(char* list) {
 
 void SplitAddress(char* name, std::size_t nameSize, char* address, std::size_t addressSize,
                   const char* text) {
-  const std::string copy = SkipBlanks(text != nullptr ? text : "");
-  std::string nameText, addressText;
-  const std::size_t angle = FindOutsideQuotes(copy, '<');
-  const std::size_t paren = port::FindDelimiter(copy, "(");
-  if (angle != std::string::npos) {
-    addressText = SkipBlanks(Enclosed(copy, angle, ">"));
-    if (copy[0] == '"') {
-      nameText = Enclosed(copy, 0, "\"");
+  // Views into the text: nothing is copied but into the two buffers (a sender's title is made often).
+  const std::string_view whole = SkipBlanks(text != nullptr ? text : "");
+  std::string_view nameText, addressText;
+  if (const std::size_t angle = FindOutsideQuotes(whole, '<'); angle != std::string_view::npos) {
+    addressText = SkipBlanks(Enclosed(whole, angle, ">"));
+    if (whole[0] == '"') {
+      nameText = Enclosed(whole, 0, "\"");
     } else if (angle > 0) {
-      nameText = copy.substr(0, angle);
+      nameText = whole.substr(0, angle);
     }
-  } else if (paren != std::string::npos) {
-    nameText = SkipBlanks(Enclosed(copy, paren, ")"));
-    addressText = copy.substr(0, paren);
+  } else if (const std::size_t paren = port::FindDelimiter(whole, "("); paren != std::string_view::npos) {
+    nameText = SkipBlanks(Enclosed(whole, paren, ")"));
+    addressText = whole.substr(0, paren);
   } else {
-    addressText = copy;
+    addressText = whole;
   }
   CopyTrimmed(name, nameSize, nameText);
   CopyTrimmed(address, addressSize, addressText);

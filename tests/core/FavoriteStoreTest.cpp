@@ -43,7 +43,7 @@ TEST_F(FavoriteStore, FreshInstallationHasDefaultsAndTheFirstWriteMakesEveryFold
   UseDataFolder(folder.Path() + "Tovik\\Data\\");
   path = GetSettingsFilePath();
   auto store = LoadedStore();
-  EXPECT_EQ(store->HotKeys.size(), 6u);
+  EXPECT_EQ(store->HotKeys.size(), 7u);
   for (const auto& hotKey : store->HotKeys) EXPECT_EQ(hotKey.second.ToStoredValue(), 0) << "kind " << hotKey.first;
   EXPECT_EQ(store->History.GetMaxCount(), 20u);
   EXPECT_EQ(store->Folders.GetMaxCount(), 300u);
@@ -98,6 +98,20 @@ TEST_F(FavoriteStore, OlderHotKeyNamesAreReadAndReplacedOnSave) {
   ASSERT_TRUE(store->SaveMisc());
   EXPECT_EQ(Read("Misc", "FolderHotKey"), "8262");
   for (const char* older : {"Folder", "Comprehensive", "Mail", "FolderTree"}) EXPECT_EQ(Read("Misc", older), "dflt");
+}
+
+TEST_F(FavoriteStore, FindDialogKeyIsReadAndWrittenBesideTheMenuKeys) {
+  WriteSettings("[Misc]\r\nFolderHotKey=8262\r\nFindHotKey=8265\r\n");
+  auto store = LoadedStore();
+  EXPECT_EQ(store->HotKeys[FindDialogKind].VirtualKey, unsigned('I'));
+  EXPECT_EQ(store->HotKeys[FindDialogKind].ShiftCode, 32u);
+  store->HotKeys[FindDialogKind] = CHotKey(0x72, 0);
+  ASSERT_TRUE(store->SaveMisc());
+  EXPECT_EQ(Read("Misc", "FindHotKey"), std::to_string(0x72));
+  EXPECT_EQ(Read("Misc", "FolderHotKey"), "8262");
+  // A file from before the find dialog has no key for it.
+  WriteSettings("[Misc]\r\nFolderHotKey=8262\r\n");
+  EXPECT_EQ(LoadedStore()->HotKeys[FindDialogKind].ToStoredValue(), 0);
 }
 
 TEST_F(FavoriteStore, DuplicateAndGapLoseExactlyTheirItemsAndTheStaleKeysGo) {

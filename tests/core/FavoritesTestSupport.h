@@ -2,15 +2,16 @@
 // A scratch folder per test, and file helpers, natively and under Wine.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
-#include <cstdlib>
 
 #include "core/ini/CIniFile.h"
 #include "core/ini/IniEncoding.h"
@@ -36,47 +37,21 @@ inline std::string ReadBytes(const std::string& path) {
 class ScratchFolder {
  public:
   ScratchFolder() {
-#ifdef _WIN32
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    static unsigned serial = GetTickCount();
+    std::random_device random;
+    std::filesystem::path folder;
+    std::error_code error;
     do {
-      m_path = std::string(base) + "raz" + std::to_string(++serial);
-    } while (!CreateDirectoryA(m_path.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
-#else
-    char pattern[] = "/tmp/razXXXXXX";
-    m_path = mkdtemp(pattern);
-#endif
-    m_path += "\\";
+      folder = std::filesystem::temp_directory_path(error) / ("raz" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(folder, error) && !error);
+    m_path = folder.string() + "\\";
   }
-  ~ScratchFolder() { RemoveTree(m_path); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(port::NativePath(m_path), ignored);
+  }
   const std::string& Path() const { return m_path; }
 
  private:
-  // Removes a folder ending in "\\" and everything in it.
-  static void RemoveTree(const std::string& folder) {
-#ifdef _WIN32
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          RemoveTree(folder + name + "\\");
-        } else {
-          DeleteFileA((folder + name).c_str());
-        }
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-#else
-    const std::string command = "rm -rf '" + port::NativePath(folder) + "'";
-    (void)!std::system(command.c_str());
-#endif
-  }
-
   std::string m_path;
 };
 

@@ -52,4 +52,34 @@ TEST(MenuText, DoubleByteTextKeepsItsCharactersWhole) {
   port::SetMultiByteCodePage(0);
 }
 
+TEST(MenuText, StrangersTextsBecomeSafeItemTexts) {
+  ASSERT_EQ(port::SetMultiByteCodePage(932), 0);
+  const std::string japanese = "\x8E\xF3\x90\x4D";  // two double-byte characters
+  const struct {
+    std::string text;
+    std::size_t maxLength;
+    std::string expected;
+  } cases[] = {
+      {"Inbox", 10, "Inbox"},
+      {"Tab\there\x01\x7F", 20, "Tab here  "},
+      {"Tom & Jerry", 20, "Tom & Jerry"},
+      {"cut\x82", 20, "cut?"},                       // a lead byte without its second byte
+      {"\x82\t&x", 20, "? &x"},                       // no second byte below 0x40: tab and '&' stay themselves
+      {"abcdefghij", 10, "abcdefghij"},
+      {"abcdefghijk", 10, "abcdefg..."},
+      {"ab" + japanese + "x", 6, "ab..."},  // never half a character before the ellipsis
+      {"a" + japanese + japanese, 7, "a" + japanese.substr(0, 2) + "..."},
+      {"a" + japanese + japanese, 8, "a" + japanese + "..."},
+      {"abcdef", 2, "ab"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MenuSafeText(c.text, c.maxLength), c.expected) << '"' << c.text << '"';
+  port::SetMultiByteCodePage(0);
+}
+
+TEST(MenuText, AcceleratorPrefixCountsOneToNineThenZero) {
+  const char* const expected[] = {"&0 ", "&1 ", "&2 ", "&9 ", "&0 ", "&0 "};
+  const unsigned int numbers[] = {0, 1, 2, 9, 10, 300};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(AcceleratorPrefix(numbers[i]), expected[i]) << numbers[i];
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // Multibyte text in Shift-JIS (code page 932): a lead byte directly followed by the very delimiter a
-// parser looks for never makes that byte a delimiter, and no cut leaves half a character.
+// parser looks for never makes that byte a delimiter, and no cut leaves half a character; in a single-byte
+// page every byte is a character of its own.
 // Built natively (the stand-in lead-byte table) and into the Windows tests (the C runtime's
 // _ismbblead after _setmbcp(932)), so both are held to the same expectations.
 #include <gtest/gtest.h>
@@ -8,10 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "core/hostlink/PathText.h"
 #include "core/mail/MailHeaders.h"
 #include "port/Mbcs.h"
 
 namespace {
+
+// "表" in Shift-JIS is 0x95 0x5C: its second byte is a backslash.
+const std::string kTable = "\x95\x5C";
 
 class ShiftJisText : public ::testing::Test {
  protected:
@@ -114,6 +119,50 @@ TEST_F(ShiftJisText, SplitAddressWritesWithinSizesBetweenCharacters) {
   SplitAddress(name, 2, address, 0, "\"\x95\x5C\" <a>");
   EXPECT_STREQ(name, "");
   EXPECT_STREQ(address, "\x83\x5D");  // size 0: untouched
+}
+
+TEST_F(ShiftJisText, DelimiterSearchSkipsSecondBytes) {
+  const struct {
+    std::string text;
+    std::size_t first, last;
+  } cases[] = {
+      {kTable, std::string::npos, std::string::npos},
+      {kTable + "\\", 2, 2},
+      {"a\\" + kTable + "b\\c", 1, 5},
+      {"\\" + kTable, 0, 0},
+      {std::string("\x95"), std::string::npos, std::string::npos},  // a lone lead byte at the end
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(port::FindDelimiter(c.text, "\\"), c.first);
+    EXPECT_EQ(port::FindLastDelimiter(c.text, "\\"), c.last);
+  }
+  EXPECT_EQ(port::FindDelimiter("a\\b\\c", "\\", 2), 3u);
+}
+
+TEST_F(ShiftJisText, FileBaseNameKeepsDoubleByteNamesWhole) {
+  EXPECT_EQ(FileBaseName("C:\\" + kTable + "\\Plugins\\RaZudazoved.dll"), "RaZudazoved");
+  EXPECT_EQ(FileBaseName("C:\\Plugins\\" + kTable + ".dll"), kTable);
+  EXPECT_EQ(FileBaseName("C:\\Plugins\\Name" + kTable), "Name" + kTable);
+}
+
+TEST(SingleByte, EveryByteIsItsOwnCharacter) {
+  ASSERT_EQ(port::SetMultiByteCodePage(1252), 0);
+  EXPECT_FALSE(port::IsLeadByte(0x95));
+  EXPECT_EQ(port::FindLastDelimiter(kTable, "\\"), 1u);
+  EXPECT_EQ(port::SetMultiByteCodePage(12345), -1);
+  port::SetMultiByteCodePage(0);
+}
+
+TEST(FileBaseName, StripsFolderAndLastExtension) {
+  const struct {
+    const char* path;
+    const char* base;
+  } cases[] = {{"C:\\Tovik\\Plugins\\RaZudazoved.dll", "RaZudazoved"},
+               {"RaZudazoved.dll", "RaZudazoved"},
+               {"C:/x/my.plugin.dll", "my.plugin"},
+               {"C:\\x.y\\noext", "noext"},
+               {"", ""}};
+  for (const auto& c : cases) EXPECT_EQ(FileBaseName(c.path), c.base) << c.path;
 }
 
 }  // namespace

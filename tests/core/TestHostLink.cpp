@@ -20,8 +20,11 @@ TEST(HostLinkTest, CoreAsksTheHostAndTheModuleNameThroughTheLinkItIsHanded) {
   other.Functions.GetDataFolder = []() -> LPCSTR { return "D:\\Data\\"; };
   SetHostLink(&other);
   const std::string settings = GetSettingsFilePath();
+  other.Functions.GetDataFolder = []() -> LPCSTR { return "C:\\NoSeparator"; };  // used as the host gives it
+  const std::string pluginFolder = GetPluginFolder();
   SetHostLink(&TestHostLink());
   EXPECT_EQ(settings, "D:\\Data\\Plugins\\Renamed.ini");
+  EXPECT_EQ(pluginFolder, "C:\\NoSeparatorPlugins");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // into it to "<its own path without .dll>.log", one line a call, and adds one command per menu type
 // (the opened-mail one grayed by its update callback). Its folder-tree command expands the
 // selected folder the way RaZudazoved does: TVM_EXPAND, then TVN_ITEMEXPANDEDA to the tree's parent.
+// F9 has it press Escape (for real, with SendInput) when the second mail after it opens, so that a
+// script can press Escape in the middle of the plug-in's work on selected mails; F10 lets it go. At
+// exit it records which top-level folders of the tree are expanded.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,11 +15,13 @@
 
 #include "hostapi/HostFunctionList.h"
 #include "hostapi/PluginExports.h"
+#include "uiauto/UiAutomation.h"
 
 namespace {
 
 HMODULE Module = nullptr;
 int CommandIds[4] = {0, 0, 0, 0};
+int OpeningsUntilEscape = 0;
 
 void Record(const char* format, ...) {
   char path[MAX_PATH];
@@ -79,6 +84,20 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" int WINAPI TVC_OnExit(void) {
+  // What the plug-ins before it in the unload order left of the folder tree.
+  HWND frame = nullptr, tree = nullptr;
+  HostFunction<TVA_GetWindowHandles_t>("TVA_GetWindowHandles")(&frame, &tree, nullptr, nullptr);
+  for (HTREEITEM item = TreeView_GetRoot(tree); item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
+    char text[256] = "";
+    TVITEMA data = {};
+    data.mask = TVIF_TEXT | TVIF_STATE;
+    data.stateMask = TVIS_EXPANDED;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = sizeof text;
+    TreeView_GetItem(tree, &data);
+    Record("tree %s %s", text, (data.state & TVIS_EXPANDED) != 0 ? "expanded" : "collapsed");
+  }
   Record("OnExit");
   return 0;
 }
@@ -105,6 +124,7 @@ extern "C" int WINAPI TVC_OnMenuInit(HWND, HMENU menu, int menuType) {
 
 extern "C" int WINAPI TVC_OnOpenMail(LPCSTR mailId) {
   Record("OnOpenMail %s", mailId ? mailId : "(null)");
+  if (OpeningsUntilEscape > 0 && --OpeningsUntilEscape == 0) uiauto::SetKeyDown(VK_ESCAPE, true);
   return 0;
 }
 
@@ -113,6 +133,8 @@ extern "C" int WINAPI TVC_OnKeyDispatch(HWND, int keyCode, int shiftCode) {
   HWND frame = nullptr;
   HostFunction<TVA_GetWindowHandles_t>("TVA_GetWindowHandles")(&frame, nullptr, nullptr, nullptr);
   Record("OnKeyDispatch %d %d%s", keyCode, shiftCode, GetActiveWindow() == frame ? " active" : "");
+  if (keyCode == VK_F9) OpeningsUntilEscape = 2;
+  if (keyCode == VK_F10) uiauto::SetKeyDown(VK_ESCAPE, false);
   return keyCode == 'R' ? 1 : 0;
 }
 

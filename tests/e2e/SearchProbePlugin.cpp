@@ -15,6 +15,7 @@
 #include "core/hostlink/CHostLink.h"
 #include "core/hostlink/HostFolders.h"
 #include "hostapi/PluginExports.h"
+#include "uiauto/UiAutomation.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
 #include "win/host/MailSearch.h"
@@ -34,14 +35,6 @@ void Record(const std::string& line) {
     std::fprintf(log, "%s\n", line.c_str());
     std::fclose(log);
   }
-}
-
-void PressEscape(bool down) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = VK_ESCAPE;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
 }
 
 std::vector<MailCondition> ConditionsOnTheStatusBar() {
@@ -73,7 +66,7 @@ extern "C" int WINAPI TVC_OnKeyDispatch(HWND, int keyCode, int shiftCode) {
   Searching = true;
   const int result = FindMailInCurrentFolder(ConditionsOnTheStatusBar(), "Now searching...", nullptr);
   Searching = false;
-  if (keyCode == VK_F4) PressEscape(false);
+  if (keyCode == VK_F4) uiauto::SetKeyDown(VK_ESCAPE, false);
   Record("search " + std::to_string(result) + " " + HostText(Host().GetCurrentMail()));
   return 1;
 }
@@ -81,6 +74,6 @@ extern "C" int WINAPI TVC_OnKeyDispatch(HWND, int keyCode, int shiftCode) {
 extern "C" int WINAPI TVC_OnOpenMail(LPCSTR mailId) {
   if (!Searching) return 0;
   Record(std::string("opened ") + (mailId ? mailId : ""));
-  if (SelectionsUntilEscape > 0 && --SelectionsUntilEscape == 0) PressEscape(true);
+  if (SelectionsUntilEscape > 0 && --SelectionsUntilEscape == 0) uiauto::SetKeyDown(VK_ESCAPE, true);
   return 0;
 }

@@ -51,19 +51,12 @@ BOOL WINAPI TVA_GetWindowHandles(HWND* mainFrame, HWND* folderTree, HWND* mailLi
   return host.WindowHandlesResult;
 }
 
-int WINAPI TVA_RegisterCommand(LPCSTR description, int menuType, TovikCommandCallback command) {
+int WINAPI TVA_RegisterCommand(LPCSTR, int, TovikCommandCallback) {
   Record("RegisterCommand");
-  FakeHostState& host = FakeHost();
-  host.Commands.push_back({description ? description : "", menuType, command, nullptr});
-  return host.FirstCommandId + static_cast<int>(host.Commands.size()) - 1;
+  return 0;
 }
 
-void WINAPI TVA_RegisterUICallback(int commandId, TovikUpdateCallback update) {
-  Record("RegisterUICallback");
-  FakeHostState& host = FakeHost();
-  const int index = commandId - host.FirstCommandId;
-  if (index >= 0 && index < static_cast<int>(host.Commands.size())) host.Commands[index].Update = update;
-}
+void WINAPI TVA_RegisterUICallback(int, TovikUpdateCallback) { Record("RegisterUICallback"); }
 
 LPCSTR WINAPI TVA_GetDataFolder(void) {
   Record("GetDataFolder");
@@ -121,22 +114,14 @@ BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) {
   return mail != nullptr;
 }
 
-int WINAPI TVA_GetNextMail(int startIndex, LPSTR buffer, int bufferSize, int selectedOnly) {
+int WINAPI TVA_GetNextMail(int, LPSTR, int, int) {
   Record("GetNextMail");
-  const auto& mails = FakeHost().Mails;
-  for (int i = std::max(startIndex + 1, 0); i < static_cast<int>(mails.size()); ++i) {
-    if (selectedOnly && !mails[i].Selected) continue;
-    CopyOut(mails[i].Id, buffer, bufferSize);
-    return i;
-  }
   return -1;
 }
 
-BOOL WINAPI TVA_SetSel(LPCSTR mailId, int select) {
+BOOL WINAPI TVA_SetSel(LPCSTR, int) {
   Record("SetSel");
-  FakeMail* mail = FindMail(mailId);
-  if (mail) mail->Selected = select != 0;
-  return mail != nullptr;
+  return FALSE;
 }
 
 int WINAPI TVA_GetStatus(LPCSTR mailId) {
@@ -153,15 +138,9 @@ int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
   return mail->CodePage;
 }
 
-int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
+int WINAPI TVA_GetSpecifiedHeader(LPCSTR, LPSTR buffer, int bufferSize) {
   Record("GetSpecifiedHeader");
-  FakeMail* mail = FindMail(FakeHost().CurrentMail.c_str());
-  std::string value;
-  if (mail && headerName) {
-    auto found = mail->Headers.find(headerName);
-    if (found != mail->Headers.end()) value = found->second;
-  }
-  return CopyOut(value, buffer, bufferSize);
+  return CopyOut("", buffer, bufferSize);
 }
 
 // The functions the plug-in only looks up: present, harmless, counted.

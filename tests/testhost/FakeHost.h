@@ -1,6 +1,8 @@
 #pragma once
 // A host whose TVA_ functions are controllable fakes. Any executable that links FakeHost.cpp and the
 // generated .def exports all 54 host functions, so the plug-in's lookup finds them in the main module.
+// What no Windows test drives (commands, the mail walk, headers) the simulated host plays for the
+// end-to-end tests; here it answers as a host that has none.
 #include <windows.h>
 
 #include <functional>
@@ -12,18 +14,9 @@
 
 struct FakeMail {
   std::string Id;
-  std::map<std::string, std::string> Headers;  // header name -> value, as TVA_GetSpecifiedHeader gives it
   int Status = 0;
   std::string CharSet;
   int CodePage = 0;
-  bool Selected = false;
-};
-
-struct FakeCommand {
-  std::string Description;
-  int MenuType = 0;
-  TovikCommandCallback Command = nullptr;
-  TovikUpdateCallback Update = nullptr;
 };
 
 struct FakeHostState {
@@ -41,8 +34,6 @@ struct FakeHostState {
   HWND MessageView = nullptr;
   HWND StatusBar = nullptr;  // when set, TVA_SetMessageText shows its text there, as the host does
 
-  int FirstCommandId = 40001;  // TVA_RegisterCommand hands out FirstCommandId + index
-  std::vector<FakeCommand> Commands;
   // Filled from any thread (the plug-in's helper threads call the host too); read them while no
   // helper thread runs.
   std::vector<std::string> MessageTexts;  // every TVA_SetMessageText, in order

@@ -162,7 +162,8 @@ TEST_F(DialogTest, PluginTemplatesGiveTheirControlsUiGothicInJapaneseOnly) {
   SetThreadLocale(previousLocale);
 }
 
-TEST_F(DialogTest, ControlFontRefusesFaceNamesOfThirtyTwoCharacters) {
+TEST_F(DialogTest, ControlFontRefusesFaceNamesOfThirtyTwoCharactersAndIsMadeOnceForEveryOpening) {
+  // A font made afresh at each opening, and kept for ever, would cost a GDI object every time.
   struct FontDialog : CDialog {
     FontDialog() : CDialog(nullptr, IDD_TEST_DIALOG) {}
     BOOL OnInitDialog() override {
@@ -170,32 +171,19 @@ TEST_F(DialogTest, ControlFontRefusesFaceNamesOfThirtyTwoCharacters) {
       refused = FontFace(GetDlgItem(GetHandle(), IDC_TEST_LABEL));
       SetControlFont(std::string(31, 'F'));
       taken = FontFace(GetDlgItem(GetHandle(), IDC_TEST_LABEL));
-      EndDialog(GetHandle(), IDOK);
-      return TRUE;
-    }
-    std::wstring refused, taken;
-  } dialog;
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(dialog.refused, L"Arial");
-  EXPECT_EQ(dialog.taken, std::wstring(31, L'F'));
-}
-
-TEST_F(DialogTest, ControlFontIsMadeOnceForEveryOpeningOfADialog) {
-  // A font made afresh at each opening, and kept for ever, would cost a GDI object every time.
-  struct FontDialog : CDialog {
-    FontDialog() : CDialog(nullptr, IDD_TEST_DIALOG) {}
-    BOOL OnInitDialog() override {
-      SetControlFont("Courier New");
       font = reinterpret_cast<HFONT>(SendDlgItemMessageA(GetHandle(), IDC_TEST_LABEL, WM_GETFONT, 0, 0));
       EndDialog(GetHandle(), IDOK);
       return TRUE;
     }
+    std::wstring refused, taken;
     HFONT font = nullptr;
   };
   HFONT fonts[3] = {};
   for (HFONT& font : fonts) {
     FontDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.refused, L"Arial");
+    EXPECT_EQ(dialog.taken, std::wstring(31, L'F'));
     font = dialog.font;
   }
   ASSERT_NE(fonts[0], nullptr);

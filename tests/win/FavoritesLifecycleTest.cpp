@@ -42,11 +42,4 @@ TEST(FavoritesLifecycle, ExitSavesWhatStartUpLoaded) {
   EXPECT_EQ(ReadStringEverywhere(path, "FavoriteFolderTrees", "NextID"), "1");
 }
 
-TEST(FavoritesLifecycle, FirstExitOfAFreshInstallationMakesFolderAndFile) {
-  ScratchFolder folder;
-  const std::string dataFolder = folder.Path() + "Tovik\\Data\\";
-  RunPluginUntilExit(dataFolder);
-  EXPECT_EQ(ReadStringEverywhere(dataFolder + "Plugins\\RaZudazoved.ini", "Misc", "SetFocusAfterJump"), "1");
-}
-
 }  // namespace

@@ -3,12 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/hostlink/HostFolders.h"
 #include "tests/testhost/FakeHost.h"
-#include "tests/win/MessageRecorder.h"
 #include "tests/win/TestHostWindows.h"
 #include "uiauto/UiAutomation.h"
 #include "win/host/CTovikGlobalData.h"
@@ -16,6 +17,26 @@
 #include "win/host/HostWindows.h"
 
 namespace {
+
+// Records the messages a window gets ahead of its own procedure, which still gets them all.
+struct MessageRecorder {
+  explicit MessageRecorder(HWND window) : Window(window) {
+    SetWindowSubclass(window, Record, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~MessageRecorder() { RemoveWindowSubclass(Window, Record, 1); }
+  static LRESULT CALLBACK Record(HWND window, UINT id, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    auto* recorder = reinterpret_cast<MessageRecorder*>(self);
+    recorder->Messages.push_back({window, id, wParam, lParam, 0, {}});
+    if (id == WM_PAINT && recorder->OnPaint) recorder->OnPaint();
+    return DefSubclassProc(window, id, wParam, lParam);
+  }
+  bool Received(UINT id) const {
+    return std::any_of(Messages.begin(), Messages.end(), [&](const MSG& m) { return m.message == id; });
+  }
+  HWND Window;
+  std::vector<MSG> Messages;
+  std::function<void()> OnPaint;
+};
 
 class HostWindowsTest : public ::testing::Test {
  protected:
@@ -108,9 +129,7 @@ TEST_F(HostWindowsTest, PumpPaintMessagesRepaintsDropsInputKeepsTheRestAndTheSta
   uiauto::PumpMessagesFor(20);
   MessageRecorder frame(host->MainFrame);
   // The host writes its own status text whenever it repaints.
-  frame.OnMessage = [&](UINT id) {
-    if (id == WM_PAINT) SendMessageA(host->StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Ready"));
-  };
+  frame.OnPaint = [&] { SendMessageA(host->StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Ready")); };
   const UINT posted = WM_APP + 5;
   PostMessageA(host->MainFrame, posted, 0, 0);
   PostMessageA(host->MailList, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -138,10 +157,10 @@ TEST_F(HostWindowsTest, PokeMailListSendsTheHostsTimer) {
   MessageRecorder list(host->MailList);
   PokeMailList();
   ASSERT_TRUE(list.Received(WM_TIMER));
-  for (const auto& message : list.Messages()) {
-    if (message.Id != WM_TIMER) continue;
-    EXPECT_EQ(message.WParam, 2350u);
-    EXPECT_EQ(message.LParam, 0);
+  for (const MSG& message : list.Messages) {
+    if (message.message != WM_TIMER) continue;
+    EXPECT_EQ(message.wParam, 2350u);
+    EXPECT_EQ(message.lParam, 0);
   }
 }
 
@@ -164,7 +183,7 @@ TEST_F(HostWindowsTest, ReselectGoesThroughTheMailboxWithTheFrameHidden) {
   FakeHost().CurrentMailBox = "Main\\";
   FakeHost().CurrentFolder = "Main\\Inbox\\";
   FakeHost().FolderDisplayNames = {{"Main\\", "Main"}, {"Main\\Inbox\\", "Inbox"}};
-  FakeHost().Mails = {{"Main\\Inbox\\?1A", {}, 0, "", 0, false}};
+  FakeHost().Mails = {{"Main\\Inbox\\?1A", 0, "", 0}};
   FakeHost().CurrentMail = "Main\\Inbox\\?1A";
   bool frameVisibleWhileSelecting = true;
   FakeHost().OnMailSelected = [&](const std::string&) { frameVisibleWhileSelecting = IsWindowVisible(host->MdiFrame) != FALSE; };

@@ -103,8 +103,6 @@ class TrackTest : public ::testing::Test {
       HWND popup = uiauto::WaitForPopupMenu(thisThread);
       popupShown = popup != nullptr;
       if (popup != nullptr) {
-        shownItems.clear();
-        for (const auto& item : uiauto::MenuItemsOf(uiauto::MenuOf(popup))) shownItems.push_back(Describe(item));
         user(popup);
         uiauto::WaitUntilGone(popup, 3000);
       }
@@ -121,7 +119,6 @@ class TrackTest : public ::testing::Test {
     EXPECT_TRUE(popupShown);
     return chosen;
   }
-  std::vector<std::string> shownItems;
   bool popupShown = false;
 };
 
@@ -132,7 +129,6 @@ TEST_F(TrackTest, ReturnsThePickedId) {
     EXPECT_TRUE(highlighted) << "position " << position;
     EXPECT_EQ(picked, position == 0 ? 1 : 3) << "position " << position;
   }
-  EXPECT_EQ(shownItems, (std::vector<std::string>{"1 &One", "2 Two (grayed)", "----", "3 T&hree", "0 &More >"}));
 }
 
 TEST_F(TrackTest, ReturnsZeroWhenDismissed) {

@@ -51,30 +51,25 @@ using Icons = ResourceModuleTest;
 
 TEST_P(Icons, EachHoldsSmallAndLargeImagesWithAlpha) {
   // An icon shows something; the failure mark, drawn over a list icon, must leave most of it visible.
-  const struct {
-    UINT id;
-    double minTransparent;
-    double maxTransparent;
-  } icons[] = {{IDI_MAIL, 0.0, 0.9},        {IDI_FOLDER, 0.0, 0.9},           {IDI_APPLICATION_MARK, 0.0, 0.9},
-               {IDI_FOLDER_TREE, 0.0, 0.9}, {IDI_KEY, 0.0, 0.9},              {IDI_FAILURE_OVERLAY, 0.5, 0.9},
-               {IDI_WINDOW_STATE, 0.0, 0.9}};
-  for (const auto& icon : icons) {
+  for (const UINT id : {IDI_MAIL, IDI_FOLDER, IDI_APPLICATION_MARK, IDI_FOLDER_TREE, IDI_KEY, IDI_FAILURE_OVERLAY,
+                        IDI_WINDOW_STATE}) {
+    const double minTransparent = id == IDI_FAILURE_OVERLAY ? 0.5 : 0.0, maxTransparent = 0.9;
     DWORD size = 0;
     auto* group = static_cast<const GroupIconHeader*>(
-        FindResourceData(module, kIconGroupResource, MAKEINTRESOURCEW(icon.id), kNeutral, &size));
-    ASSERT_NE(group, nullptr) << "icon " << icon.id;
-    ASSERT_GE(size, sizeof *group + group->count * sizeof(GroupIconEntry)) << "icon " << icon.id;
+        FindResourceData(module, kIconGroupResource, MAKEINTRESOURCEW(id), kNeutral, &size));
+    ASSERT_NE(group, nullptr) << "icon " << id;
+    ASSERT_GE(size, sizeof *group + group->count * sizeof(GroupIconEntry)) << "icon " << id;
     auto* entries = reinterpret_cast<const GroupIconEntry*>(group + 1);
     std::map<int, WORD> imageBySize;
     for (WORD i = 0; i < group->count; ++i) {
-      EXPECT_EQ(entries[i].width, entries[i].height) << "icon " << icon.id;
+      EXPECT_EQ(entries[i].width, entries[i].height) << "icon " << id;
       imageBySize[entries[i].width] = entries[i].imageId;
     }
     for (int side : {16, 32}) {
-      ASSERT_EQ(imageBySize.count(side), 1u) << "icon " << icon.id << " has no " << side << "x" << side << " image";
+      ASSERT_EQ(imageBySize.count(side), 1u) << "icon " << id << " has no " << side << "x" << side << " image";
       const double share = TransparentShare(module, imageBySize[side]);
-      EXPECT_GE(share, icon.minTransparent) << "icon " << icon.id << ", " << side << " pixels";
-      EXPECT_LE(share, icon.maxTransparent) << "icon " << icon.id << ", " << side << " pixels";
+      EXPECT_GE(share, minTransparent) << "icon " << id << ", " << side << " pixels";
+      EXPECT_LE(share, maxTransparent) << "icon " << id << ", " << side << " pixels";
     }
   }
 }

@@ -1,4 +1,4 @@
-// The plug-in as the host sees it: loading, the host function lookup, the information block, paths.
+// The plug-in as the host sees it: loading, the host function lookup, the information block.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/hostlink/PluginPaths.h"
 #include "hostapi/PluginExports.h"
 #include "tests/testhost/FakeHost.h"
 #include "win/host/CTovikGlobalData.h"
-#include "win/shell/ProcessState.h"
-#include "win/ui/ModuleInstance.h"
 
 namespace {
 
@@ -50,13 +47,6 @@ class LoadedPlugin : public ::testing::Test {
   }
   HMODULE plugin = nullptr;
 };
-
-TEST_F(LoadedPlugin, ExportsEveryEntryPointByName) {
-  for (const char* name : {"TVC_OnExit", "TVC_OnMenuInit", "TVC_OnOpenMail", "TVC_OnKeyDispatch",
-                           "TVC_OnPlugInSetup", "TVC_OnPlugInInfo"}) {
-    EXPECT_NE(GetProcAddress(plugin, name), nullptr) << name;
-  }
-}
 
 TEST_F(LoadedPlugin, InformationBlockHoldsFourTerminatedTextsAndNothingMore) {
   unsigned char block[sizeof(TovikPlugInInfo)];
@@ -128,6 +118,7 @@ TEST(HostFunctionLookup, HostProcessLackingANameCannotLoadThePlugin) {
 
 TEST(HostFunctionLookup, FillsTheTableFromTheMainModuleAndReturnsAtOnceWhenLoaded) {
   CTovikGlobalData data;
+  EXPECT_FALSE(data.LoadHostFunctions(nullptr));
   HMODULE self = GetModuleHandleA(nullptr);
   ASSERT_TRUE(data.LoadHostFunctions(self));
   EXPECT_EQ(data.GetHostModule(), self);
@@ -139,37 +130,6 @@ TEST(HostFunctionLookup, FillsTheTableFromTheMainModuleAndReturnsAtOnceWhenLoade
   EXPECT_TRUE(data.LoadHostFunctions(GetModuleHandleA("kernel32.dll")));
   EXPECT_EQ(data.GetHostModule(), self);
   EXPECT_EQ(reinterpret_cast<void*>(table.GetDataFolder), reinterpret_cast<void*>(&TVA_GetDataFolder));
-}
-
-TEST(HostFunctionLookup, MissingNameClearsTheHostModule) {
-  CTovikGlobalData data;
-  EXPECT_FALSE(data.LoadHostFunctions(GetModuleHandleA("kernel32.dll")));
-  EXPECT_EQ(data.GetHostModule(), nullptr);
-  EXPECT_FALSE(data.LoadHostFunctions(nullptr));
-}
-
-TEST(PluginPaths, SettingsFileIsDataFolderPluginsAndModuleBaseName) {
-  ResetFakeHost();
-  ASSERT_TRUE(LoadHostFunctions());
-  HMODULE plugin = LoadLibraryA("RaZudazoved.dll");
-  ASSERT_NE(plugin, nullptr);
-  SetModuleInstance(plugin);
-  const struct {
-    const char* dataFolder;
-    const char* pluginFolder;
-  } cases[] = {
-      {"C:\\Tovik\\", "C:\\Tovik\\Plugins"},
-      {"D:\\Mail Data\\Tovik\\", "D:\\Mail Data\\Tovik\\Plugins"},
-      {"C:\\NoSeparator", "C:\\NoSeparatorPlugins"},  // used as the host gives it
-  };
-  for (const auto& c : cases) {
-    FakeHost().DataFolder = c.dataFolder;
-    EXPECT_EQ(GetModuleBaseName(), "RaZudazoved");
-    EXPECT_EQ(GetPluginFolder(), c.pluginFolder);
-    EXPECT_EQ(GetSettingsFilePath(), std::string(c.pluginFolder) + "\\RaZudazoved.ini");
-  }
-  SetModuleInstance(nullptr);
-  FreeLibrary(plugin);
 }
 
 }  // namespace

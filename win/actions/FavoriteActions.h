@@ -23,6 +23,10 @@ int CountSelectedMails();
 bool CanRegisterSelectedMails();
 bool CanDeleteSelectedMails();
 
+// Puts the host's current mail at the front of the mail history, unless the plug-in itself is at
+// work on the host's windows.
+void RecordCurrentMailInHistory();
+
 void RegisterCurrentFolder();
 void DeleteCurrentFolder();
 void RegisterCurrentMail();

@@ -62,3 +62,16 @@ CWindow* GetListPaneParent() {
   CTovikMainWindow* main = GetMainWindow();
   return ParentOf(main ? main->GetListWindow() : nullptr);
 }
+
+bool AreHostWindowsDrawing() {
+  CTovikMainWindow* main = GetMainWindow();
+  if (main == nullptr) return false;
+  CWindow* list = main->GetListWindow();
+  CWindow* tree = main->GetTreeWindow();
+  const CWindow* windows[] = {list, ParentOf(list), main->GetViewWindow(), tree, ParentOf(tree),
+                              main->GetFrameWindow(), main};
+  for (const CWindow* window : windows) {
+    if (window == nullptr || !window->GetRedraw()) return false;
+  }
+  return true;
+}

@@ -11,6 +11,10 @@ void ShowCurrentFolderName();
 // Selects the current folder afresh through its mailbox (the host then reloads it), keeping the
 // current mail; the MDI frame is hidden meanwhile, so nothing flickers.
 void ReselectCurrentFolder();
+// False while a host window the plug-in works on is missing or the plug-in has switched its drawing
+// off (batch registration, a folder-tree walk): the mails it selects then are its own work, not the
+// user's reading.
+bool AreHostWindowsDrawing();
 // The parents of the folder tree and of the mail list; none when the pane is missing.
 CWindow* GetTreePaneParent();
 CWindow* GetListPaneParent();

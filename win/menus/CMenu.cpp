@@ -7,8 +7,11 @@ CMenu::CMenu(HMENU menu) : m_menu(menu), m_ownsMenu(FALSE) {}
 CMenu::~CMenu() {
   if (!m_ownsMenu || m_menu == nullptr) return;
   // DestroyMenu also destroys every sub-menu; those belong to their own objects, which destroy them.
-  for (int position = GetMenuItemCount(m_menu); position-- > 0;) {
-    if (GetSubMenu(m_menu, position) != nullptr) RemoveMenu(m_menu, static_cast<UINT>(position), MF_BYPOSITION);
+  // The long lists of favorites hold none, and are not walked.
+  if (m_hasSubMenus) {
+    for (int position = GetMenuItemCount(m_menu); position-- > 0;) {
+      if (GetSubMenu(m_menu, position) != nullptr) RemoveMenu(m_menu, static_cast<UINT>(position), MF_BYPOSITION);
+    }
   }
   DestroyMenu(m_menu);
 }
@@ -29,7 +32,9 @@ BOOL CMenu::AppendSubMenu(const CMenu& subMenu, const std::string& text) {
   item.fType = MFT_STRING;
   item.hSubMenu = subMenu.GetMenuHandle();
   item.dwTypeData = const_cast<char*>(text.c_str());
-  return AppendAtEnd(item);
+  const BOOL appended = AppendAtEnd(item);
+  if (appended) m_hasSubMenus = TRUE;
+  return appended;
 }
 
 BOOL CMenu::AppendSeparator() {

@@ -30,4 +30,6 @@ class CMenu : public CWindow {
 
   HMENU m_menu;
   BOOL m_ownsMenu;
+  // Set once a sub-menu joined: only such a menu has items to detach before it is destroyed.
+  BOOL m_hasSubMenus = FALSE;
 };

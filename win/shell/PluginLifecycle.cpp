@@ -5,11 +5,16 @@
 
 #include "core/favorites/FavoriteStore.h"
 #include "core/hostlink/PluginPaths.h"
+#include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
+#include "win/host/CTovikMainWindow.h"
+#include "win/ui/CSetupDialog.h"
 #include "win/shell/ProcessState.h"
 #include "win/ui/CResourceTool.h"
 
 namespace {
+
+constexpr char PluginVersion[] = "2.2";
 
 // Copies the text and its terminating zero, and nothing more: the host's block may end right there.
 template <std::size_t Size>
@@ -33,22 +38,27 @@ bool StartPlugin() {
 
 void StopPlugin() {
   ExitingFlag = 1;
-  GetFavoriteInfo().Save();
-  // RestoreTreeID's tree state is restored here once the tree controller exists.
+  CFavoriteInfo& store = GetFavoriteInfo();
+  store.Save();
+  if (store.RestoreTreeID < 0) return;
+  if (CFolderTreeItem* state = store.FolderTrees.FindById(store.RestoreTreeID)) RestoreFolderTreeState(*state, 0);
 }
 
 void RecordMailHistory(LPCSTR mailId) {
   if (mailId == nullptr || *mailId == '\0') return;
-  // The mail enters the history here once the store and the host windows exist.
+  RecordCurrentMailInHistory();
 }
 
 void RunSetup() {
-  // The setup sheet opens here over the host's main window once it exists.
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  if (mainWindow == nullptr) return;
+  CSetupDialog setup(mainWindow, GetFavoriteInfo(), AppTitle, PluginVersion);
+  if (setup.Run() == 1) GetFavoriteInfo().SaveMisc();
 }
 
 void FillPlugInInfo(TovikPlugInInfo& info) {
   CopyText(info.Name, "RaZudazoved");
   CopyText(info.Vendor, "Dorimune");
-  CopyText(info.Version, "2.2");
+  CopyText(info.Version, PluginVersion);
   CopyText(info.Description, "Favorite Item Manager");
 }

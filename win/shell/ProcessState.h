@@ -1,17 +1,6 @@
 #pragma once
-// Process-wide state shared by the entry points, commands and actions. Everything runs on the host's
-// user-interface thread; the flags are atomic because the short-lived helper threads read them.
-#include <atomic>
-#include <string>
-
-// Receives header values and mail identifiers from the host; always handed over with its size.
-constexpr int SharedTextBufferSize = 1024;
-extern char SharedTextBuffer[SharedTextBufferSize];
-
-// 1 = TVC_OnOpenMail may record; 0 while a recording or a history jump runs.
-extern std::atomic<int> OpenMailGuard;
-// Set to 1 by TVC_OnExit.
-extern std::atomic<int> ExitingFlag;
+// Process-wide state shared by the entry points and the host's commands.
+#include "win/host/HostCallState.h"
 
 // The plug-in's commands in the host's menus, in the order they are registered.
 enum HostCommand {
@@ -23,6 +12,7 @@ enum HostCommand {
   RegisterFolderTreeStateCommand,
   RegisterCurrentMailCommand,
   DeleteCurrentMailCommand,
+  FindFavoriteCommand,
   HostCommandCount
 };
 
@@ -32,4 +22,3 @@ struct CommandRegistration {
   int CommandId = 0;
 };
 extern CommandRegistration CommandRegistrations[HostCommandCount];
-

@@ -5,3 +5,6 @@
 
 HINSTANCE GetModuleInstance();
 void SetModuleInstance(HINSTANCE instance);
+
+// An icon of the module at the size; shared, so that the system frees it however often it is asked for.
+HICON LoadModuleIcon(WORD id, int size);

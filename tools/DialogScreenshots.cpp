@@ -74,21 +74,38 @@ void FillSample(HWND dialog, UINT templateId) {
         format.pszText = const_cast<LPWSTR>(titles[column].c_str());
         SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&format));
       }
-      const wchar_t* names[] = {L"Inbox", L"Work/Projects", L"Lists/wine-devel"};
+      // The folder icon, and the failure mark over the favorite whose last jump failed.
+      HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
+      for (WORD icon : {IDI_FOLDER, IDI_FAILURE_OVERLAY}) {
+        ImageList_AddIcon(images, static_cast<HICON>(LoadImageW(plugin, MAKEINTRESOURCEW(icon), IMAGE_ICON, 16, 16, 0)));
+      }
+      ImageList_SetOverlayImage(images, 1, 1);
+      SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+      const wchar_t* rows[][2] = {{L"Inbox", L"[Main] Inbox"}, {L"Projects", L"[Work] Inbox/Projects"},
+                                  {L"wine-devel", L"[News] Lists/wine-devel"}};
       for (int row = 0; row < 3; ++row) {
         LVITEMW item = {};
-        item.mask = LVIF_TEXT;
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
         item.iItem = row;
-        item.pszText = const_cast<LPWSTR>(names[row]);
+        item.pszText = const_cast<LPWSTR>(rows[row][0]);
+        item.state = INDEXTOOVERLAYMASK(row == 2 ? 1 : 0) | (row == 1 ? LVIS_SELECTED : 0);
+        item.stateMask = LVIS_OVERLAYMASK | LVIS_SELECTED;
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 1;
+        item.pszText = const_cast<LPWSTR>(rows[row][1]);
+        SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
       }
       break;
     }
     case IDD_ITEM_DETAIL:
       SetDlgItemTextW(dialog, IDC_TITLE, L"Inbox");
       AddChoices(dialog, IDC_TREE_STATE, {IDS_NO_TREE_TO_RESTORE});
-      SetDlgItemTextW(dialog, IDC_INTERNAL_INFO, (String(IDS_INFO_FOLDER_ID) + L"\r\n  Main\\Inbox\\\r\n").c_str());
-      SetDlgItemTextW(dialog, IDC_RELATED_INFO, (String(IDS_INFO_FOLDER_DISPLAY_NAME) + L"\r\n  [Main] Inbox\r\n").c_str());
+      SendDlgItemMessageW(dialog, IDC_TREE_STATE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Work layout"));
+      SendDlgItemMessageW(dialog, IDC_TREE_STATE, CB_SETCURSEL, 1, 0);
+      SetDlgItemTextW(dialog, IDC_INTERNAL_INFO, (String(IDS_INFO_FOLDER_ID) + L"\r\n  Main\\Inbox\\\r\n" +
+                                                  String(IDS_INFO_FOLDER_TREE_ID) + L"\r\n  2\r\n").c_str());
+      SetDlgItemTextW(dialog, IDC_RELATED_INFO, (String(IDS_INFO_FOLDER_DISPLAY_NAME) + L"\r\n  [Main] Inbox\r\n" +
+                                                 String(IDS_INFO_TREE_TO_RESTORE) + L"\r\n  Work layout\r\n").c_str());
       break;
     case IDD_FOLDER_TREE_CREATE:
       FillTreeCreate(dialog, (templateId & kUpdateMode) != 0);
@@ -108,12 +125,26 @@ void FillSample(HWND dialog, UINT templateId) {
       break;
     case IDD_SETUP_KEY:
       for (UINT id : {IDS_MENU_TYPE_COMPREHENSIVE, IDS_MENU_TYPE_FOLDER, IDS_MENU_TYPE_MAIL, IDS_MENU_TYPE_FOLDER_TREE,
-                      IDS_MENU_TYPE_MAIL_HISTORY, IDS_MENU_TYPE_WINDOW_STATE}) {
+                      IDS_MENU_TYPE_MAIL_HISTORY, IDS_MENU_TYPE_WINDOW_STATE, IDS_MENU_TYPE_FIND}) {
         SendDlgItemMessageW(dialog, IDC_MENU_TYPE, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(String(id).c_str()));
       }
       SendDlgItemMessageW(dialog, IDC_MENU_TYPE, LB_SETCURSEL, 0, 0);
       SendDlgItemMessageW(dialog, IDC_SHORTCUT_KEY, HKM_SETHOTKEY, MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
       break;
+    case IDD_FIND_FAVORITE: {
+      // The list is virtual: the headers show, the rows come from the plug-in's code.
+      SetDlgItemTextW(dialog, IDC_FIND_TEXT, L"report");
+      int column = 0;
+      for (UINT id : {IDS_COLUMN_TITLE, IDS_COLUMN_LEADS_TO}) {
+        const std::wstring text = String(id);
+        LVCOLUMNW header = {};
+        header.mask = LVCF_TEXT | LVCF_WIDTH;
+        header.cx = column == 0 ? 220 : 360;
+        header.pszText = const_cast<wchar_t*>(text.c_str());
+        SendDlgItemMessageW(dialog, IDC_FOUND_LIST, LVM_INSERTCOLUMNW, column++, reinterpret_cast<LPARAM>(&header));
+      }
+      break;
+    }
     case IDD_SETUP_ABOUT: {
       wchar_t label[128] = L"";
       GetDlgItemTextW(dialog, IDC_VERSION_LABEL, label, 120);
@@ -197,7 +228,8 @@ bool SaveDialogs(const std::wstring& folder, const std::wstring& suffix) {
   } dialogs[] = {{IDD_ITEM_LIST_EDIT, L"107-ItemListEdit"},
                  {IDD_ITEM_DETAIL, L"110-ItemDetail"},
                  {IDD_FOLDER_TREE_CREATE, L"118-FolderTreeCreate"},
-                 {IDD_FOLDER_TREE_CREATE | kUpdateMode, L"118-FolderTreeCreate-Update"}};
+                 {IDD_FOLDER_TREE_CREATE | kUpdateMode, L"118-FolderTreeCreate-Update"},
+                 {IDD_FIND_FAVORITE, L"131-FindFavorite"}};
   bool allSaved = true;
   for (const auto& dialog : dialogs) {
     const DLGTEMPLATE* found = FindDialogTemplate(plugin, dialog.id & 0xFFFF, shownLanguage);

@@ -1,0 +1,71 @@
+// Registering and deleting the current folder, the current mail and the main window's placement.
+#include <memory>
+
+#include "core/favorites/FavoriteStore.h"
+#include "resources/resource.h"
+#include "win/actions/ActionSupport.h"
+#include "win/actions/FavoriteActions.h"
+#include "win/host/HostWindows.h"
+
+namespace {
+
+// What the user hears of a registration. `saveList` writes the changed section.
+void ReportRegistration(int result, bool (CFavoriteInfo::*saveList)(), UINT alreadyRegisteredText) {
+  switch (result) {
+    case Added:
+      (GetFavoriteInfo().*saveList)();
+      break;
+    case AlreadyRegistered:
+      if (alreadyRegisteredText != 0) ShowMessage(alreadyRegisteredText, WarningFlags);
+      break;
+    case ListFull:
+      ShowMessage(IDS_LIST_FULL, WarningFlags);
+      break;
+    default:
+      ShowMessage(IDS_CANNOT_REGISTER, WarningFlags);
+      break;
+  }
+}
+
+}  // namespace
+
+void RegisterCurrentFolder() {
+  std::unique_ptr<CFavoriteItem> item = std::make_unique<CFolderItem>();
+  const int result = FillFolderItem(static_cast<CFolderItem&>(*item))
+                         ? GetFavoriteInfo().AddItem(item, FavoriteFolderList)
+                         : RegisterReadFailed;
+  ReportRegistration(result, &CFavoriteInfo::SaveFolders, 0);
+}
+
+void RegisterCurrentMail() {
+  PokeMailList();
+  std::unique_ptr<CFavoriteItem> item = std::make_unique<CMailItem>();
+  const int result =
+      FillMailItem(static_cast<CMailItem&>(*item)) ? GetFavoriteInfo().AddItem(item, FavoriteMailList) : RegisterReadFailed;
+  ReportRegistration(result, &CFavoriteInfo::SaveMails, 0);
+}
+
+void RegisterWindowState() {
+  auto state = std::make_unique<CWindowStateItem>();
+  state->DisplayName = LocalTimeName("Window State");
+  const bool filled = FillWindowStateItem(*state);
+  std::unique_ptr<CFavoriteItem> item = std::move(state);
+  const int result = filled ? GetFavoriteInfo().AddItem(item, FavoriteWindowStateList) : RegisterReadFailed;
+  ReportRegistration(result, &CFavoriteInfo::SaveWindowStates, IDS_ALREADY_REGISTERED);
+}
+
+void DeleteCurrentFolder() {
+  CFolderItem* found = FindCurrentFolderItem();
+  if (found == nullptr || ShowMessage(IDS_ASK_DELETE_FOLDER, YesNoFlags) != IDYES) return;
+  CFavoriteInfo& store = GetFavoriteInfo();
+  store.Folders.Remove(found);
+  store.SaveFolders();
+}
+
+void DeleteCurrentMail() {
+  CMailItem* found = FindCurrentMailItem();
+  if (found == nullptr || ShowMessage(IDS_ASK_DELETE_MAIL, YesNoFlags) != IDYES) return;
+  CFavoriteInfo& store = GetFavoriteInfo();
+  store.Mails.Remove(found);
+  store.SaveMails();
+}

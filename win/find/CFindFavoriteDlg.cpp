@@ -1,0 +1,253 @@
+#include "win/find/CFindFavoriteDlg.h"
+
+#include "core/favorites/CFavoriteInfo.h"
+#include "port/Mbcs.h"
+#include "resources/resource.h"
+#include "win/edit/FavoriteTexts.h"
+#include "win/ui/CResourceTool.h"
+#include "win/ui/ModuleInstance.h"
+
+namespace {
+
+// The icon of each list kind, at image index kind - 1; the mail history shows mails.
+const WORD KindIcons[5] = {IDI_FOLDER, IDI_MAIL, IDI_FOLDER_TREE, IDI_MAIL, IDI_WINDOW_STATE};
+const int FailureOverlay = 1;
+
+// The window property that leads the edit box's replaced procedure to its dialog.
+const char DialogProperty[] = "RaZudazoved.FindFavoriteDlg";
+
+bool IsListKey(WPARAM key) { return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT; }
+
+// Where the favorite leads, and the texts it can be found by besides its title.
+void DescribeFavorite(const CFavoriteItem& item, std::string& leadsTo, std::vector<std::string>& searched) {
+  const std::vector<std::string> columns = ListColumnTexts(item);
+  if (dynamic_cast<const CMailItem*>(&item) != nullptr && columns.size() >= 3) {
+    // Folder, subject and sender; the date and Message-Id say nothing to a reader.
+    searched.assign(columns.begin(), columns.begin() + 3);
+    leadsTo = searched[0] + " / " + searched[1] + " / " + searched[2];
+    return;
+  }
+  if (dynamic_cast<const CFolderItem*>(&item) != nullptr) searched = columns;
+  leadsTo = columns.empty() ? std::string() : columns.front();
+}
+
+}  // namespace
+
+CFindFavoriteDlg::CFindFavoriteDlg(CWindow* parent) : CUiGothicDialog(parent, IDD_FIND_FAVORITE) {
+  // The template holds a list view; a host need not have registered its class.
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
+}
+
+void CFindFavoriteDlg::SetFavorites(CFavoriteInfo& store) {
+  for (int kind = FavoriteFolderList; kind <= FavoriteWindowStateList; ++kind) {
+    const CFavoriteItemListBase* list = store.GetList(kind);
+    for (std::size_t index = 0; list != nullptr && index < list->GetCount(); ++index) {
+      const CFavoriteItem* item = list->GetAt(index);
+      if (item == nullptr) continue;
+      RowText text{item->GetDisplayName(), std::string(), item->Failure != 0};
+      std::vector<std::string> searched;
+      DescribeFavorite(*item, text.LeadsTo, searched);
+      m_finder.AddRow(kind, static_cast<int>(index), text.Title, searched);
+      m_texts.push_back(std::move(text));
+    }
+  }
+}
+
+CWindow* CFindFavoriteDlg::ListView() { return GetItem(IDC_FOUND_LIST); }
+CWindow* CFindFavoriteDlg::FindText() { return GetItem(IDC_FIND_TEXT); }
+
+RECT CFindFavoriteDlg::ClientRectOf(int controlId) {
+  RECT rect = GetItem(controlId)->GetWindowRect();
+  ScreenToClient(rect);
+  return rect;
+}
+
+BOOL CFindFavoriteDlg::OnInitDialog() {
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadModuleIcon(IDI_APPLICATION_MARK, 16)));
+  RecordLayout();
+  ApplySize();
+  if (CWindow* owner = GetParent()) CenterOver(*owner);
+  ListView()->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  MakeImageList();
+  AddColumns();
+  PassListKeys();
+  CUiGothicDialog::OnInitDialog();
+  // Setting the text narrows the list through the edit box's change notice.
+  FindText()->SetWindowText(m_query);
+  ShowMatches();
+  ::SetFocus(FindText()->GetHandle());
+  FindText()->SendMessage(EM_SETSEL, 0, -1);
+  return FALSE;
+}
+
+void CFindFavoriteDlg::RecordLayout() {
+  const RECT frame = GetWindowRect();
+  RECT client;
+  GetClientRect(GetHandle(), &client);
+  const RECT edit = ClientRectOf(IDC_FIND_TEXT), list = ClientRectOf(IDC_FOUND_LIST);
+  const RECT ok = ClientRectOf(IDOK), cancel = ClientRectOf(IDCANCEL);
+  m_layout.MinimumSize = {frame.right - frame.left, frame.bottom - frame.top};
+  m_layout.EditFromRight = client.right - edit.right;
+  m_layout.ListFromRight = client.right - list.right;
+  m_layout.ListFromBottom = client.bottom - list.bottom;
+  m_layout.OkFromRight = client.right - ok.left;
+  m_layout.CancelFromRight = client.right - cancel.left;
+  m_layout.ButtonsFromBottom = client.bottom - ok.top;
+  m_layoutRecorded = true;
+}
+
+void CFindFavoriteDlg::ApplySize() {
+  if (m_size.cx < m_layout.MinimumSize.cx || m_size.cy < m_layout.MinimumSize.cy) return;
+  SetSize(m_size.cx, m_size.cy, true);
+}
+
+void CFindFavoriteDlg::MakeImageList() {
+  m_images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 0);
+  if (m_images == nullptr) return;
+  for (WORD icon : KindIcons) ImageList_AddIcon(m_images, LoadModuleIcon(icon, 16));
+  const int overlay = ImageList_AddIcon(m_images, LoadModuleIcon(IDI_FAILURE_OVERLAY, 16));
+  if (overlay >= 0) ImageList_SetOverlayImage(m_images, overlay, FailureOverlay);
+  m_previousImages = reinterpret_cast<HIMAGELIST>(
+      ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images)));
+  // A virtual list asks for the failure mark with the texts.
+  ListView()->SendMessage(LVM_SETCALLBACKMASK, LVIS_OVERLAYMASK);
+}
+
+void CFindFavoriteDlg::AddColumns() {
+  const struct {
+    UINT TitleId;
+    int Width;
+  } columns[] = {{IDS_COLUMN_TITLE, 220}, {IDS_COLUMN_LEADS_TO, 360}};
+  for (int index = 0; index < 2; ++index) {
+    const std::string text = CResourceTool::LoadString(columns[index].TitleId);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.cx = columns[index].Width;
+    column.iSubItem = index;
+    column.pszText = const_cast<char*>(text.c_str());
+    ListView()->SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void CFindFavoriteDlg::ShowMatches() {
+  m_finder.Find(m_query, m_matches);
+  ListView()->SendMessage(LVM_SETITEMCOUNT, m_matches.size(), 0);
+  SelectRow(m_matches.empty() ? -1 : 0);
+  ListView()->Invalidate(false);
+}
+
+void CFindFavoriteDlg::SelectRow(int row) {
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ListView()->SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  if (row < 0) return;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  ListView()->SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  ListView()->SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+int CFindFavoriteDlg::GetSelectedRow() {
+  const int row = static_cast<int>(ListView()->SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return row >= 0 && static_cast<std::size_t>(row) < m_matches.size() ? row : -1;
+}
+
+void CFindFavoriteDlg::GiveRowTexts(NMLVDISPINFOA& info) {
+  LVITEMA& item = info.item;
+  if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= m_matches.size()) return;
+  const std::size_t row = m_matches[static_cast<std::size_t>(item.iItem)];
+  const RowText& text = m_texts[row];
+  if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+    port::CopyToBuffer(item.pszText, static_cast<std::size_t>(item.cchTextMax),
+                       item.iSubItem == 0 ? text.Title : text.LeadsTo);
+  }
+  if ((item.mask & LVIF_IMAGE) != 0) item.iImage = m_finder.GetKind(row) - 1;
+  if ((item.mask & LVIF_STATE) != 0) {
+    item.state = (item.state & ~LVIS_OVERLAYMASK) | INDEXTOOVERLAYMASK(text.Failed ? FailureOverlay : 0);
+    item.stateMask |= LVIS_OVERLAYMASK;
+  }
+}
+
+LRESULT CFindFavoriteDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) == IDC_FIND_TEXT && HIWORD(wParam) == EN_CHANGE) {
+    m_query = FindText()->GetWindowText();
+    ShowMatches();
+    return 1;
+  }
+  return CUiGothicDialog::OnCommand(wParam, lParam);
+}
+
+LRESULT CFindFavoriteDlg::OnNotify(int controlId, NMHDR* header) {
+  if (controlId != IDC_FOUND_LIST) return CUiGothicDialog::OnNotify(controlId, header);
+  switch (header->code) {
+    case LVN_GETDISPINFOA:
+      GiveRowTexts(*reinterpret_cast<NMLVDISPINFOA*>(header));
+      return 1;
+    case NM_DBLCLK:
+      if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem >= 0) OnOK();
+      return 1;
+    default:
+      return CUiGothicDialog::OnNotify(controlId, header);
+  }
+}
+
+void CFindFavoriteDlg::OnOK() {
+  // Enter over an empty list does nothing: the user may still change the search.
+  const int row = GetSelectedRow();
+  if (row < 0) return;
+  const std::size_t found = m_matches[static_cast<std::size_t>(row)];
+  m_chosenKind = m_finder.GetKind(found);
+  m_chosenIndex = m_finder.GetIndex(found);
+  CUiGothicDialog::OnOK();
+}
+
+void CFindFavoriteDlg::PassListKeys() {
+  HWND edit = FindText()->GetHandle();
+  if (!SetPropA(edit, DialogProperty, this)) return;
+  m_findTextProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CFindFavoriteDlg::FindTextProcedure)));
+}
+
+void CFindFavoriteDlg::ReleaseListKeys() {
+  if (m_findTextProcedure == nullptr) return;
+  HWND edit = FindText()->GetHandle();
+  SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_findTextProcedure));
+  RemovePropA(edit, DialogProperty);
+  m_findTextProcedure = nullptr;
+}
+
+LRESULT CALLBACK CFindFavoriteDlg::FindTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* dialog = static_cast<CFindFavoriteDlg*>(GetPropA(window, DialogProperty));
+  if (dialog == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_KEYDOWN && IsListKey(wParam)) return dialog->ListView()->SendMessage(message, wParam, lParam);
+  return CallWindowProcA(dialog->m_findTextProcedure, window, message, wParam, lParam);
+}
+
+void CFindFavoriteDlg::OnSize(UINT type, int width, int height) {
+  if (!m_layoutRecorded || type == SIZE_MINIMIZED) return;
+  const RECT edit = ClientRectOf(IDC_FIND_TEXT), list = ClientRectOf(IDC_FOUND_LIST);
+  FindText()->SetSize(width - m_layout.EditFromRight - edit.left, edit.bottom - edit.top, true);
+  ListView()->SetSize(width - m_layout.ListFromRight - list.left, height - m_layout.ListFromBottom - list.top, true);
+  const int buttonsTop = height - m_layout.ButtonsFromBottom;
+  GetItem(IDOK)->SetPosition(width - m_layout.OkFromRight, buttonsTop, true);
+  GetItem(IDCANCEL)->SetPosition(width - m_layout.CancelFromRight, buttonsTop, true);
+  Invalidate(true);
+}
+
+void CFindFavoriteDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
+  if (!m_layoutRecorded) return;
+  info->ptMinTrackSize.x = m_layout.MinimumSize.cx;
+  info->ptMinTrackSize.y = m_layout.MinimumSize.cy;
+}
+
+void CFindFavoriteDlg::OnDestroy() {
+  const RECT frame = GetWindowRect();
+  m_size = {frame.right - frame.left, frame.bottom - frame.top};
+  ReleaseListKeys();
+  if (m_images != nullptr) {
+    ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_previousImages));
+    ImageList_Destroy(m_images);
+    m_images = nullptr;
+  }
+  CUiGothicDialog::OnDestroy();
+}
