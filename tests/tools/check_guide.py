@@ -3,7 +3,7 @@
 makes, and every link inside the guides leads to a guide and a heading that exist.
 
 Pictures are named `pictures/<name>.png`. The dialog pictures are the names listed in
-tests/tools/DialogScreenshots.cpp with "-en" or "-ja"; the tour's are the `screenshot <name>` and
+tools/DialogScreenshots.cpp with "-en" or "-ja"; the tour's are the `screenshot <name>` and
 `shot <name>` words of sim/tour.txt. Usage: check_guide.py <source root>
 """
 import os
@@ -21,7 +21,7 @@ def read(root, path):
 
 
 def pictures_made(root):
-    dialogs = re.findall(r'L"(\d+-[A-Za-z-]+)"', read(root, "tests/tools/DialogScreenshots.cpp"))
+    dialogs = re.findall(r'L"(\d+-[A-Za-z-]+)"', read(root, "tools/DialogScreenshots.cpp"))
     made = {name + suffix for name in dialogs for suffix in ("-en", "-ja")}
     made.update(re.findall(r"\b(?:screenshot|shot)\s+(\S+)", read(root, "sim/tour.txt")))
     return made
@@ -54,6 +54,8 @@ def main(root):
                 problems.append(f"{path}: link to {target}: no such guide")
             elif fragment and fragment not in anchors(texts[linked]):
                 problems.append(f"{path}: link to {target}: no such heading")
+    if not any(PICTURE.search(text) for text in texts.values()):
+        problems.append("the guides show no picture at all: the picture pattern no longer matches them")
     for problem in problems:
         print(problem)
     return 1 if problems else 0
