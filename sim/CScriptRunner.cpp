@@ -56,7 +56,7 @@ CScriptRunner::Action CScriptRunner::FindAction(const std::string& name) {
 }
 
 namespace {
-// How long the host's message loop runs before each step.
+// How long the host's message loop runs before each step, once the main window is active.
 const DWORD SettleMilliseconds = 50;
 }  // namespace
 
@@ -131,9 +131,14 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
     Fail(step.Line, "the host is closed");
     return;
   }
-  // A user acts a moment after the last window closed, not in the same instant: the activation that
-  // follows a closed dialog settles first (a menu opened during it is cancelled at once under Wine).
-  if (step.Words[0] != "expect" && step.Words[0] != "echo") uiauto::PumpMessagesFor(SettleMilliseconds);
+  // A user acts once the main window is active again after the last window closed, and a moment
+  // later: a menu opened while the activation is still under way is cancelled at once under Wine. The
+  // activation can take long on a busy machine; the moment after it lets its focus messages through.
+  if (step.Words[0] != "expect" && step.Words[0] != "echo") {
+    const HWND frame = m_host.Windows().Frame();
+    uiauto::PumpMessagesUntil([frame] { return GetActiveWindow() == frame && GetForegroundWindow() == frame; });
+    uiauto::PumpMessagesFor(SettleMilliseconds);
+  }
   if (m_answerer) m_answerer->BeginAction(step.Answers, step.NoDialog);
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
   int answerLine = 0;
