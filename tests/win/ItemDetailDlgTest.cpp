@@ -130,4 +130,16 @@ TEST_F(ItemDetailDlgTest, MailAndWindowStateHaveNoChoiceRowAndMailStatusIsInWord
   EXPECT_EQ(mail.DisplayName, "") << "a mail takes an empty name: its title is then built";
 }
 
+TEST_F(ItemDetailDlgTest, AMailsBuiltTitleLeftAsShownStaysBuilt) {
+  CMailItem mail;
+  mail.MailId = "Main\\Inbox\\?1";
+  mail.FolderId = "Main\\Inbox\\";
+  mail.Subject = "Lunch & more";
+  mail.From = "Bob <bob@example.org>";
+  ShowDetail(mail, trees, nullptr, nullptr);
+  EXPECT_EQ(mail.DisplayName, "") << "OK alone must not freeze the title built from subject and sender";
+  ShowDetail(mail, trees, "Lunch", nullptr);
+  EXPECT_EQ(mail.DisplayName, "Lunch");
+}
+
 }  // namespace

@@ -114,6 +114,9 @@ std::string RelatedInfoText(CFavoriteItem& item, const CFolderTreeItemList* tree
 }
 
 bool RenameFavorite(CFavoriteItem& item, const std::string& name) {
+  // The name as shown, left as it was, is no new name: a mail without one of its own keeps following
+  // its subject, sender and the title length.
+  if (name == item.GetDisplayName()) return false;
   const std::string previous = item.DisplayName;
   const bool wasValid = item.IsValid();
   item.SetDisplayName(name);

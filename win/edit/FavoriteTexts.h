@@ -19,6 +19,7 @@ std::string InternalInfoText(const CFavoriteItem& item);
 // What the host and the other favorites say about it; `trees` may be none.
 std::string RelatedInfoText(CFavoriteItem& item, const CFolderTreeItemList* trees);
 
-// Gives the favorite the name, unless the favorite would then be invalid (every kind but a mail
-// needs a name, and the next start would drop it): false, and the old name kept, in that case.
+// Gives the favorite the name, unless it is the name the favorite shows already or the favorite would
+// then be invalid (every kind but a mail needs a name, and the next start would drop it): false, and
+// the old name kept, in those cases.
 bool RenameFavorite(CFavoriteItem& item, const std::string& name);
