@@ -44,9 +44,6 @@ const std::vector<Column>& ColumnsOf(int slot) {
   return columns[slot];
 }
 
-// The window property that leads the list view's replaced procedure to its dialog.
-const char DialogProperty[] = "RaZudazoved.ItemListEditDlg";
-
 bool IsDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
 // True when the rectangle can be used as it is: at least the minimum size and on a monitor's work area.
@@ -359,30 +356,16 @@ bool CItemListEditDlg::OnListKey(WORD key) {
 }
 
 void CItemListEditDlg::CatchSystemKeys() {
-  HWND view = ListView()->GetHandle();
-  if (!SetPropA(view, DialogProperty, this)) return;
-  m_listViewProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CItemListEditDlg::ListViewProcedure)));
-}
-
-void CItemListEditDlg::ReleaseSystemKeys() {
-  if (m_listViewProcedure == nullptr) return;
-  HWND view = ListView()->GetHandle();
-  SetWindowLongPtrA(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_listViewProcedure));
-  RemovePropA(view, DialogProperty);
-  m_listViewProcedure = nullptr;
-}
-
-LRESULT CALLBACK CItemListEditDlg::ListViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* dialog = static_cast<CItemListEditDlg*>(GetPropA(window, DialogProperty));
-  if (dialog == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  // The default processing still sees the key, so that releasing Alt afterwards opens no menu.
-  if (message == WM_SYSKEYDOWN && dialog->OnListKey(static_cast<WORD>(wParam))) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  // Alt+Enter also makes a character, which would look for a menu mnemonic and beep.
-  if (message == WM_SYSCHAR && wParam == '\r') return 0;
-  return CallWindowProcA(dialog->m_listViewProcedure, window, message, wParam, lParam);
+  auto handler = [this](HWND view, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // The default processing still sees the key, so that releasing Alt afterwards opens no menu.
+    if (message == WM_SYSKEYDOWN && OnListKey(static_cast<WORD>(wParam))) {
+      result = DefWindowProcA(view, message, wParam, lParam);
+      return true;
+    }
+    // Alt+Enter also makes a character, which would look for a menu mnemonic and beep.
+    return message == WM_SYSCHAR && wParam == '\r';
+  };
+  m_listKeys.Install(ListView()->GetHandle(), handler);
 }
 
 void CItemListEditDlg::ShowNeighbourList(int step) {
@@ -476,7 +459,7 @@ void CItemListEditDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 void CItemListEditDlg::OnDestroy() {
   const RECT frame = GetWindowRect();
   m_placement = {frame.left, frame.top, frame.right, frame.bottom};
-  ReleaseSystemKeys();
+  m_listKeys.Remove();
   if (m_images != nullptr) {
     ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_previousImages));
     ImageList_Destroy(m_images);

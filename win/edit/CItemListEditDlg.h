@@ -13,6 +13,7 @@
 #include "core/favorites/CMailItem.h"
 #include "core/favorites/CWindowStateItem.h"
 #include "core/favorites/ScreenRect.h"
+#include "win/ui/CControlHook.h"
 #include "win/ui/CUiGothicDialog.h"
 
 class CItemListEditDlg : public CUiGothicDialog {
@@ -79,10 +80,8 @@ class CItemListEditDlg : public CUiGothicDialog {
   // Carries out the key's command; false when the key has none.
   bool OnListKey(WORD key);
   // Alt with a key reaches the list view as a system key, of which it tells its parent nothing: the
-  // list view's procedure is replaced for the dialog's life to catch those.
+  // list view's procedure is hooked for the dialog's life to catch those.
   void CatchSystemKeys();
-  void ReleaseSystemKeys();
-  static LRESULT CALLBACK ListViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void SetChanged();
   // The answer to a notification goes through the dialog's message result.
   LRESULT NotifyResult(LRESULT result);
@@ -93,7 +92,7 @@ class CItemListEditDlg : public CUiGothicDialog {
   CFavoriteItemList<CWindowStateItem> m_windowStates;
   std::vector<std::string> m_removedTreeFiles;
   bool m_changed[4] = {};
-  WNDPROC m_listViewProcedure = nullptr;
+  CControlHook m_listKeys;
   HIMAGELIST m_previousImages = nullptr;
   HIMAGELIST m_images = nullptr;
   int m_iconIndices[4] = {-1, -1, -1, -1};

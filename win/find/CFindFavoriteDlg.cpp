@@ -13,9 +13,6 @@ namespace {
 const WORD KindIcons[5] = {IDI_FOLDER, IDI_MAIL, IDI_FOLDER_TREE, IDI_MAIL, IDI_WINDOW_STATE};
 const int FailureOverlay = 1;
 
-// The window property that leads the edit box's replaced procedure to its dialog.
-const char DialogProperty[] = "RaZudazoved.FindFavoriteDlg";
-
 bool IsListKey(WPARAM key) { return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT; }
 
 // Where the favorite leads, and the texts it can be found by besides its title.
@@ -202,25 +199,11 @@ void CFindFavoriteDlg::OnOK() {
 }
 
 void CFindFavoriteDlg::PassListKeys() {
-  HWND edit = FindText()->GetHandle();
-  if (!SetPropA(edit, DialogProperty, this)) return;
-  m_findTextProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CFindFavoriteDlg::FindTextProcedure)));
-}
-
-void CFindFavoriteDlg::ReleaseListKeys() {
-  if (m_findTextProcedure == nullptr) return;
-  HWND edit = FindText()->GetHandle();
-  SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_findTextProcedure));
-  RemovePropA(edit, DialogProperty);
-  m_findTextProcedure = nullptr;
-}
-
-LRESULT CALLBACK CFindFavoriteDlg::FindTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* dialog = static_cast<CFindFavoriteDlg*>(GetPropA(window, DialogProperty));
-  if (dialog == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_KEYDOWN && IsListKey(wParam)) return dialog->ListView()->SendMessage(message, wParam, lParam);
-  return CallWindowProcA(dialog->m_findTextProcedure, window, message, wParam, lParam);
+  m_listKeys.Install(FindText()->GetHandle(), [this](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_KEYDOWN || !IsListKey(wParam)) return false;
+    result = ListView()->SendMessage(message, wParam, lParam);
+    return true;
+  });
 }
 
 void CFindFavoriteDlg::OnSize(UINT type, int width, int height) {
@@ -243,7 +226,7 @@ void CFindFavoriteDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 void CFindFavoriteDlg::OnDestroy() {
   const RECT frame = GetWindowRect();
   m_size = {frame.right - frame.left, frame.bottom - frame.top};
-  ReleaseListKeys();
+  m_listKeys.Remove();
   if (m_images != nullptr) {
     ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_previousImages));
     ImageList_Destroy(m_images);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/favorites/CFavoriteFinder.h"
+#include "win/ui/CControlHook.h"
 #include "win/ui/CUiGothicDialog.h"
 
 class CFavoriteInfo;
@@ -68,8 +69,6 @@ class CFindFavoriteDlg : public CUiGothicDialog {
   void GiveRowTexts(NMLVDISPINFOA& info);
   // The edit box keeps the focus; the keys that move through a list go on to the list view.
   void PassListKeys();
-  void ReleaseListKeys();
-  static LRESULT CALLBACK FindTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   CFavoriteFinder m_finder;
   std::vector<RowText> m_texts;          // by finder row
@@ -80,7 +79,7 @@ class CFindFavoriteDlg : public CUiGothicDialog {
   bool m_layoutRecorded = false;
   HIMAGELIST m_images = nullptr;
   HIMAGELIST m_previousImages = nullptr;
-  WNDPROC m_findTextProcedure = nullptr;
+  CControlHook m_listKeys;
   int m_chosenKind = 0;
   int m_chosenIndex = -1;
 };
