@@ -136,15 +136,9 @@ void CItemListEditDlg::SetIcons() {
 }
 
 void CItemListEditDlg::MakeImageList() {
-  m_images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 5, 0);
-  if (m_images == nullptr) return;
-  m_previousImages = reinterpret_cast<HIMAGELIST>(
-      ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images)));
-  for (int slot = 0; slot < 4; ++slot) {
-    m_iconIndices[slot] = ImageList_AddIcon(m_images, LoadModuleIcon(EditableLists[slot].IconId, 16));
-  }
-  const int overlay = ImageList_AddIcon(m_images, LoadModuleIcon(IDI_FAILURE_OVERLAY, 16));
-  if (overlay >= 0) ImageList_SetOverlayImage(m_images, overlay, 1);
+  std::vector<WORD> iconIds;
+  for (const auto& list : EditableLists) iconIds.push_back(list.IconId);
+  m_iconIndices = m_icons.Attach(ListView()->GetHandle(), iconIds);
 }
 
 void CItemListEditDlg::RecordLayout() {
@@ -229,7 +223,7 @@ void CItemListEditDlg::FillRow(int row) {
   item.iItem = row;
   item.pszText = const_cast<char*>(name.c_str());
   item.iImage = m_iconIndices[SlotOf(m_kind)];
-  item.state = INDEXTOOVERLAYMASK(favorite->Failure != 0 ? 1 : 0);
+  item.state = INDEXTOOVERLAYMASK(favorite->Failure != 0 ? CListViewIcons::FailureOverlay : 0);
   item.stateMask = LVIS_OVERLAYMASK;
   ListView()->SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   const std::vector<std::string> texts = ListColumnTexts(*favorite);
@@ -460,10 +454,6 @@ void CItemListEditDlg::OnDestroy() {
   const RECT frame = GetWindowRect();
   m_placement = {frame.left, frame.top, frame.right, frame.bottom};
   m_listKeys.Remove();
-  if (m_images != nullptr) {
-    ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_previousImages));
-    ImageList_Destroy(m_images);
-    m_images = nullptr;
-  }
+  m_icons.Detach();
   CUiGothicDialog::OnDestroy();
 }

@@ -14,6 +14,7 @@
 #include "core/favorites/CWindowStateItem.h"
 #include "core/favorites/ScreenRect.h"
 #include "win/ui/CControlHook.h"
+#include "win/ui/CListViewIcons.h"
 #include "win/ui/CUiGothicDialog.h"
 
 class CItemListEditDlg : public CUiGothicDialog {
@@ -93,9 +94,8 @@ class CItemListEditDlg : public CUiGothicDialog {
   std::vector<std::string> m_removedTreeFiles;
   bool m_changed[4] = {};
   CControlHook m_listKeys;
-  HIMAGELIST m_previousImages = nullptr;
-  HIMAGELIST m_images = nullptr;
-  int m_iconIndices[4] = {-1, -1, -1, -1};
+  CListViewIcons m_icons;
+  std::vector<int> m_iconIndices;  // by list slot
   Layout m_layout;
   bool m_layoutRecorded = false;
   ScreenRect m_placement;

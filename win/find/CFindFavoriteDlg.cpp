@@ -10,8 +10,7 @@
 namespace {
 
 // The icon of each list kind, at image index kind - 1; the mail history shows mails.
-const WORD KindIcons[5] = {IDI_FOLDER, IDI_MAIL, IDI_FOLDER_TREE, IDI_MAIL, IDI_WINDOW_STATE};
-const int FailureOverlay = 1;
+const std::vector<WORD> KindIcons = {IDI_FOLDER, IDI_MAIL, IDI_FOLDER_TREE, IDI_MAIL, IDI_WINDOW_STATE};
 
 bool IsListKey(WPARAM key) { return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT; }
 
@@ -100,13 +99,7 @@ void CFindFavoriteDlg::ApplySize() {
 }
 
 void CFindFavoriteDlg::MakeImageList() {
-  m_images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 0);
-  if (m_images == nullptr) return;
-  for (WORD icon : KindIcons) ImageList_AddIcon(m_images, LoadModuleIcon(icon, 16));
-  const int overlay = ImageList_AddIcon(m_images, LoadModuleIcon(IDI_FAILURE_OVERLAY, 16));
-  if (overlay >= 0) ImageList_SetOverlayImage(m_images, overlay, FailureOverlay);
-  m_previousImages = reinterpret_cast<HIMAGELIST>(
-      ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images)));
+  m_icons.Attach(ListView()->GetHandle(), KindIcons);
   // A virtual list asks for the failure mark with the texts.
   ListView()->SendMessage(LVM_SETCALLBACKMASK, LVIS_OVERLAYMASK);
 }
@@ -160,7 +153,7 @@ void CFindFavoriteDlg::GiveRowTexts(NMLVDISPINFOA& info) {
   }
   if ((item.mask & LVIF_IMAGE) != 0) item.iImage = m_finder.GetKind(row) - 1;
   if ((item.mask & LVIF_STATE) != 0) {
-    item.state = (item.state & ~LVIS_OVERLAYMASK) | INDEXTOOVERLAYMASK(text.Failed ? FailureOverlay : 0);
+    item.state = (item.state & ~LVIS_OVERLAYMASK) | INDEXTOOVERLAYMASK(text.Failed ? CListViewIcons::FailureOverlay : 0);
     item.stateMask |= LVIS_OVERLAYMASK;
   }
 }
@@ -227,10 +220,6 @@ void CFindFavoriteDlg::OnDestroy() {
   const RECT frame = GetWindowRect();
   m_size = {frame.right - frame.left, frame.bottom - frame.top};
   m_listKeys.Remove();
-  if (m_images != nullptr) {
-    ListView()->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_previousImages));
-    ImageList_Destroy(m_images);
-    m_images = nullptr;
-  }
+  m_icons.Detach();
   CUiGothicDialog::OnDestroy();
 }

@@ -10,6 +10,7 @@
 
 #include "core/favorites/CFavoriteFinder.h"
 #include "win/ui/CControlHook.h"
+#include "win/ui/CListViewIcons.h"
 #include "win/ui/CUiGothicDialog.h"
 
 class CFavoriteInfo;
@@ -77,8 +78,7 @@ class CFindFavoriteDlg : public CUiGothicDialog {
   SIZE m_size = {0, 0};
   Layout m_layout;
   bool m_layoutRecorded = false;
-  HIMAGELIST m_images = nullptr;
-  HIMAGELIST m_previousImages = nullptr;
+  CListViewIcons m_icons;
   CControlHook m_listKeys;
   int m_chosenKind = 0;
   int m_chosenIndex = -1;
