@@ -1,9 +1,49 @@
 #include "sim/CHostFaults.h"
 
+#include <cstdio>
+
 #include "sim/FolderIndex.h"
 #include "sim/HostMenus.h"
 #include "sim/RenameFolderDialog.h"
 #include "sim/Transcript.h"
+
+namespace {
+
+const char* const DamageNames[] = {"deleted", "truncated", "replaced by garbage", "locked", "unlocked"};
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  char buffer[65536];
+  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, read);
+  std::fclose(file);
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+// Bytes of every kind, field separators and line ends among them, but no "2." header.
+std::string Garbage(size_t length) {
+  std::string bytes(length, '\0');
+  unsigned state = 12345;
+  for (char& byte : bytes) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<char>(state >> 16);
+  }
+  bytes[0] = 'x';
+  return bytes;
+}
+
+}  // namespace
+
+CHostFaults::~CHostFaults() {
+  if (m_lockedIndex != INVALID_HANDLE_VALUE) CloseHandle(m_lockedIndex);
+}
 
 bool CHostFaults::RenumberFolder(const std::string& folderId) {
   SimFolder* folder = m_store.FindFolder(folderId);
@@ -36,6 +76,32 @@ bool CHostFaults::RenameFolder(const std::string& folderId, const std::string& n
       newName.c_str());
   m_mails.ShowStoreAgain(currentId, mailboxId);
   return renamed;
+}
+
+bool CHostFaults::DamageIndex(const std::string& folderId, IndexDamage damage) {
+  if (m_store.FindFolder(folderId) == nullptr) return false;
+  const std::string path = m_store.DataFolder() + folderId + FolderIndexFileName;
+  if (damage == IndexDamage::Locked || damage == IndexDamage::Unlocked) {
+    if (m_lockedIndex != INVALID_HANDLE_VALUE) CloseHandle(m_lockedIndex);
+    m_lockedIndex = INVALID_HANDLE_VALUE;
+  }
+  bool done = false;
+  std::string bytes;
+  switch (damage) {
+    case IndexDamage::Missing: done = DeleteFileA(path.c_str()) != FALSE; break;
+    case IndexDamage::Truncated:
+      // Past the header, into the middle of a line.
+      done = ReadWholeFile(path, bytes) && WriteWholeFile(path, bytes.substr(0, bytes.size() / 2 + 3));
+      break;
+    case IndexDamage::Garbage: done = WriteWholeFile(path, Garbage(4096)); break;
+    case IndexDamage::Locked:
+      m_lockedIndex = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      done = m_lockedIndex != INVALID_HANDLE_VALUE;
+      break;
+    case IndexDamage::Unlocked: done = true; break;
+  }
+  Say("fault: index of %s %s%s", folderId.c_str(), DamageNames[static_cast<int>(damage)], done ? "" : " FAILED");
+  return done;
 }
 
 void CHostFaults::RenameCurrentFolder() {

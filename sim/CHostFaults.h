@@ -2,20 +2,37 @@
 // Faults on demand, so that the plug-in's fallbacks can be exercised: a folder's mails renumbered
 // (stored mail ids go stale), a folder removed or renamed, and the host's "Message from Tovik!"
 // Yes/No box shown whenever a mail is about to be selected.
+#include <windows.h>
+
 #include <string>
 
 #include "sim/CHostWindows.h"
 #include "sim/CMailListPane.h"
 #include "sim/CMailStore.h"
 
+// What can befall a folder's index on disk while the host runs.
+enum class IndexDamage {
+  Missing,    // deleted
+  Truncated,  // cut in the middle of a line, as by a write that was interrupted
+  Garbage,    // replaced by bytes that are no index
+  Locked,     // held open by another program, so that nobody else can read it
+  Unlocked,   // the lock given up again
+};
+
 class CHostFaults {
  public:
   CHostFaults(CMailStore& store, CMailListPane& mails, const CHostWindows& windows)
       : m_store(store), m_mails(mails), m_windows(windows) {}
+  ~CHostFaults();
+  CHostFaults(const CHostFaults&) = delete;
+  CHostFaults& operator=(const CHostFaults&) = delete;
 
   bool RenumberFolder(const std::string& folderId);
   bool RemoveFolder(const std::string& folderId);
   bool RenameFolder(const std::string& folderId, const std::string& newName);
+  // Damages the folder's index file, not the host's own account of the folder (it does not notice).
+  // One index at a time is locked; locking another gives up the first.
+  bool DamageIndex(const std::string& folderId, IndexDamage damage);
   // Asks the user for the current folder's new name, then renames it.
   void RenameCurrentFolder();
   bool AskBeforeSelect() const { return m_askBeforeSelect; }
@@ -28,4 +45,5 @@ class CHostFaults {
   CMailListPane& m_mails;
   const CHostWindows& m_windows;
   bool m_askBeforeSelect = false;
+  HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
 };

@@ -262,8 +262,16 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   } else if (kind == "ask-on-select" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
     m_host.Faults().SetAskBeforeSelect(words[2] == "on");
     done = true;
+  } else if (kind == "index" && words.size() == 4) {
+    static const std::map<std::string, IndexDamage> damages = {
+        {"missing", IndexDamage::Missing}, {"truncated", IndexDamage::Truncated}, {"garbage", IndexDamage::Garbage},
+        {"locked", IndexDamage::Locked},   {"unlocked", IndexDamage::Unlocked}};
+    const auto damage = damages.find(words[3]);
+    if (damage == damages.end()) return "usage: fault index <folder id> missing|truncated|garbage|locked|unlocked";
+    done = m_host.Faults().DamageIndex(words[2], damage->second);
   } else {
-    return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off";
+    return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off"
+           " | index <folder id> missing|truncated|garbage|locked|unlocked";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";
 }

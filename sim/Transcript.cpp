@@ -38,7 +38,17 @@ std::string InUtf8(const char* text) {
   return utf8;
 }
 
+bool& KeepingLines() {
+  static bool keeping = true;
+  return keeping;
+}
+
 }  // namespace
+
+void KeepTranscriptLines(bool keep) {
+  std::lock_guard<std::mutex> hold(TranscriptLock());
+  KeepingLines() = keep;
+}
 
 std::vector<std::string> TranscriptLines() {
   std::lock_guard<std::mutex> hold(TranscriptLock());
@@ -64,7 +74,7 @@ void Say(const char* format, ...) {
   std::vsnprintf(line, sizeof line, format, arguments);
   va_end(arguments);
   std::lock_guard<std::mutex> hold(TranscriptLock());
-  KeptLines().push_back(line);
+  if (KeepingLines()) KeptLines().push_back(line);
   const std::string shown = InUtf8(line);
   std::printf("%s\n", shown.c_str());
   std::fflush(stdout);

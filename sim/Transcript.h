@@ -5,6 +5,8 @@
 
 bool OpenTranscriptFile(const std::string& path);
 void CloseTranscriptFile();
+// Whether lines are kept for TranscriptLines (they are unless told otherwise).
+void KeepTranscriptLines(bool keep);
 // Every line said so far, oldest first.
 std::vector<std::string> TranscriptLines();
 // One line of the transcript (printf-style); safe from any thread.

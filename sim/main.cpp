@@ -8,6 +8,7 @@
 
 #include "sim/CMainFrame.h"
 #include "sim/CScriptRunner.h"
+#include "sim/CSoakRunner.h"
 #include "sim/FileTree.h"
 #include "sim/SampleStores.h"
 #include "sim/Transcript.h"
@@ -19,7 +20,7 @@ const char* const SampleMarker = "TovikSim.sample";  // marks a data folder that
 const char* const Usage =
     "usage: TovikSim --data <folder> [--sample] [--large <folders> <mails>] [--seed <n>]\n"
     "                [--install <plug-in dll>]... [--script <file> [--transcript <file>] [--shots <folder>]]\n"
-    "                [--no-run]\n";
+    "                [--soak <seconds> <warm-up seconds> <seed> <log file>] [--no-run]\n";
 
 struct Options {
   std::string DataFolder, Script, Transcript, ShotFolder;
@@ -27,6 +28,8 @@ struct Options {
   bool Sample = false, NoRun = false;
   int LargeFolders = 0, LargeMails = 0;
   unsigned Seed = 1;
+  bool Soak = false;
+  SoakOptions SoakSession;
 };
 
 std::string FullFolderPath(const std::string& path) {
@@ -59,13 +62,20 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.Transcript = argv[++i];
     } else if (option == "--shots" && hasValue) {
       options.ShotFolder = FullFolderPath(argv[++i]);
+    } else if (option == "--soak" && i + 4 < argc) {
+      options.Soak = true;
+      options.SoakSession.Seconds = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
+      options.SoakSession.WarmUpSeconds = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
+      options.SoakSession.Seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+      options.SoakSession.LogPath = argv[++i];
     } else if (option == "--no-run") {
       options.NoRun = true;
     } else {
       return false;
     }
   }
-  return !options.DataFolder.empty() && options.LargeFolders >= 0 && options.LargeMails >= 0;
+  return !options.DataFolder.empty() && options.LargeFolders >= 0 && options.LargeMails >= 0 &&
+         !(options.Soak && !options.Script.empty());
 }
 
 bool IsEmptyFolder(const std::string& folder) {
@@ -156,8 +166,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "TovikSim: the main window could not be created\n");
     return 2;
   }
+  CSoakRunner soak(host, options.SoakSession);
+  if (options.Soak) {
+    // Thousands of actions: the transcript goes out, but is not kept for checks no soak makes.
+    KeepTranscriptLines(false);
+    if (!soak.Start()) {
+      std::fprintf(stderr, "TovikSim: cannot write the soak log %s\n", options.SoakSession.LogPath.c_str());
+      return 2;
+    }
+  }
   if (!options.Script.empty()) script.Start();
   RunMessageLoop(host);
+  if (options.Soak) return soak.ExitCode();
   if (options.Script.empty()) return 0;
   script.Finish();
   CloseTranscriptFile();

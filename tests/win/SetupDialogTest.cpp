@@ -10,6 +10,7 @@
 #include "core/favorites/CFavoriteInfo.h"
 #include "resources/resource.h"
 #include "tests/win/TestHostWindows.h"
+#include "uiauto/ProcessResources.h"
 #include "uiauto/UiAutomation.h"
 #include "win/ui/CSetupDialog.h"
 #include "win/ui/ModuleInstance.h"
@@ -174,6 +175,23 @@ TEST_F(SetupDialogTest, CancelChangesNothingAndTheNextOpeningShowsTheLastPage) {
     EXPECT_EQ(store.HotKeys[ComprehensiveMenuKind].ToStoredValue(), 0) << way.way;
     EXPECT_EQ(reopenedOn, FolderTreePage) << way.way;
   }
+}
+
+TEST_F(SetupDialogTest, OpeningTheSheetAgainAndAgainKeepsNoIcons) {
+  // Every page shown once, then closed. The sheet's and the pages' icons are USER objects, one each
+  // per opening when the sheet loads them itself; GDI objects are not counted here, as Wine's caches of
+  // device contexts and fonts fill up over the first openings (the soak run holds them with a slack).
+  const auto openEveryPage = [&] {
+    RunSheet([&](SheetUser& user) {
+      for (int page : {OverallPage, MailPage, FolderTreePage, KeyPage, AboutPage}) user.GoTo(page);
+      user.Press(IDCANCEL);
+    });
+  };
+  openEveryPage();
+  const unsigned long before = uiauto::MeasureProcessResources().User;
+  for (int opening = 0; opening < 5; ++opening) openEveryPage();
+  const unsigned long after = uiauto::MeasureProcessResources().User;
+  EXPECT_LE(after, before + 1) << "USER objects before " << before << ", after five more openings " << after;
 }
 
 TEST_F(SetupDialogTest, HandEditedValuesOpenValidAndOkKeepsThemSane) {

@@ -13,10 +13,11 @@ CPropertyPage* pageBeingCreated = nullptr;
 CPropertyPage::CPropertyPage(WORD templateId, WORD iconId) {
   SetTemplate(nullptr, templateId);
   m_record.dwSize = sizeof m_record;
-  m_record.dwFlags = PSP_USECALLBACK | (iconId != 0 ? PSP_USEICONID : 0);
+  // A shared icon, as the sheet's: one the sheet loads from an id for the page's tab is never freed.
+  m_record.dwFlags = PSP_USECALLBACK | (iconId != 0 ? PSP_USEHICON : 0);
   m_record.hInstance = GetModuleInstance();
   m_record.pszTemplate = MAKEINTRESOURCEA(templateId);
-  m_record.pszIcon = MAKEINTRESOURCEA(iconId);
+  m_record.hIcon = iconId != 0 ? LoadModuleIcon(iconId, GetSystemMetrics(SM_CXSMICON)) : nullptr;
   m_record.pfnDlgProc = &CPropertyPage::PageProcedure;
   m_record.lParam = reinterpret_cast<LPARAM>(this);
   m_record.pfnCallback = &CPropertyPage::PageCallback;

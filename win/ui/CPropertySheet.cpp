@@ -6,10 +6,12 @@
 
 CPropertySheet::CPropertySheet(CWindow* owner, const std::string& caption, WORD iconId) : m_caption(caption) {
   m_header.dwSize = sizeof m_header;
-  m_header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK | (iconId != 0 ? PSH_USEICONID : 0);
+  // The icon is handed over loaded and shared: one the sheet loads from an id is never freed (Wine's
+  // comctl32 keeps it, a few GDI and USER objects at every opening).
+  m_header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK | (iconId != 0 ? PSH_USEHICON : 0);
   m_header.hwndParent = owner != nullptr ? owner->GetHandle() : nullptr;
   m_header.hInstance = GetModuleInstance();
-  m_header.pszIcon = MAKEINTRESOURCEA(iconId);
+  m_header.hIcon = iconId != 0 ? LoadModuleIcon(iconId, GetSystemMetrics(SM_CXSMICON)) : nullptr;
   m_header.pfnCallback = &CPropertySheet::SheetCallback;
 }
 
