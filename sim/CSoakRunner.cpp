@@ -131,25 +131,22 @@ void CSoakRunner::RunNextAction() {
   } else if (m_actions % SampleEvery == 0) {
     Sample("sample");
   }
-  // A tour of every kind first, then at random.
-  if (static_cast<unsigned>(m_actions) < kinds) {
-    RunAction(Actions[m_actions]);
-    if (m_host.IsOpen()) m_host.PostScriptStep();
-    return;
-  }
+  RunAction(NextKind());
+  if (m_host.IsOpen()) m_host.PostScriptStep();
+}
+
+const CSoakRunner::ActionKind& CSoakRunner::NextKind() {
+  // A tour of every kind first, then at random by weight.
+  const size_t kinds = sizeof Actions / sizeof Actions[0];
+  if (static_cast<size_t>(m_actions) < kinds) return Actions[m_actions];
   unsigned total = 0;
   for (const ActionKind& kind : Actions) total += kind.Weight;
   unsigned pick = Random(total);
-  const ActionKind* chosen = &Actions[0];
   for (const ActionKind& kind : Actions) {
-    if (pick < kind.Weight) {
-      chosen = &kind;
-      break;
-    }
+    if (pick < kind.Weight) return kind;
     pick -= kind.Weight;
   }
-  RunAction(*chosen);
-  if (m_host.IsOpen()) m_host.PostScriptStep();
+  return Actions[0];
 }
 
 void CSoakRunner::RunAction(const ActionKind& kind) {

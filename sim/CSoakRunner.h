@@ -47,6 +47,7 @@ class CSoakRunner {
   static const ActionKind Actions[];
 
   void RunNextAction();
+  const ActionKind& NextKind();
   void RunAction(const ActionKind& kind);
   void CloseHost();
   void CheckNothingLeftOpen(const char* action);
