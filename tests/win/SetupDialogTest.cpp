@@ -11,7 +11,7 @@
 #include "resources/resource.h"
 #include "tests/win/TestHostWindows.h"
 #include "uiauto/UiAutomation.h"
-#include "win/ui/CSetupDialog.h"
+#include "win/setup/CSetupDialog.h"
 #include "win/ui/ModuleInstance.h"
 
 namespace {
