@@ -131,6 +131,7 @@ void CIniDocument::DeleteKey(const std::string& section, const std::string& key)
   const auto lines = target->Keys.find(port::FoldAsciiCase(TrimIni(key)));
   if (lines == target->Keys.end()) return;
   for (const LineIterator line : lines->second) {
+    // A comment line is deleted by its whole text as a name; the insert point must not stay on it.
     if (line == target->InsertBefore) ++target->InsertBefore;
     target->Lines.erase(line);
   }

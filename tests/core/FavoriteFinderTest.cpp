@@ -71,6 +71,19 @@ TEST_F(FavoriteFinderTest, TitlesStartingWithTheFirstWordComeFirstInListOrder) {
   for (const auto& c : cases) EXPECT_EQ(FindIn(favorites, c.query), c.rows) << '"' << c.query << '"';
 }
 
+TEST_F(FavoriteFinderTest, EveryAsciiLetterFoldsAndTheCharactersBesideTheAlphabetsDoNot) {
+  for (char upper = 'A'; upper <= 'Z'; ++upper) {
+    const std::string big(1, upper), small(1, static_cast<char>(upper - 'A' + 'a'));
+    EXPECT_EQ(FindIn({{"x" + big, {}}}, small), std::vector<std::size_t>{0}) << big;
+    EXPECT_EQ(FindIn({{"x" + small, {}}}, big), std::vector<std::size_t>{0}) << big;
+  }
+  // '@' and '[' stand just outside A-Z, '`' and '{' just outside a-z, 0x20 apart as the letters are.
+  for (const std::string pair : {"@`", "[{"}) {
+    EXPECT_EQ(FindIn({{pair.substr(0, 1), {}}}, pair.substr(1)), std::vector<std::size_t>{}) << pair;
+    EXPECT_EQ(FindIn({{pair.substr(1), {}}}, pair.substr(0, 1)), std::vector<std::size_t>{}) << pair;
+  }
+}
+
 TEST_F(FavoriteFinderTest, DoubleByteCharactersMatchOnlyWhole) {
   const std::vector<Favorite> favorites = {
       {kA + kOshi, {}},                 // 0: the bytes 9F 88 stand across the two characters

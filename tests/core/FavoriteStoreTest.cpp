@@ -3,8 +3,10 @@
 // also read back through the system's profile functions).
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/favorites/CFavoriteInfo.h"
 #include "core/hostlink/PluginPaths.h"
@@ -87,6 +89,30 @@ TEST_F(FavoriteStore, HistoryIsWrittenOldestFirstAndReadBackNewestFirst) {
   EXPECT_EQ(order, "edcba");
 }
 
+TEST_F(FavoriteStore, HistoryLongerThanItsSettingWritesItsNewestEntries) {
+  const struct {
+    std::uint32_t MailHistoryNum;
+    std::string Written;  // the mail ids of Item0, Item1, ...
+  } cases[] = {{20, "abcde"}, {5, "abcde"}, {4, "bcde"}, {1, "e"}, {0, ""}};
+  for (const auto& c : cases) {
+    auto store = std::make_unique<CFavoriteInfo>();  // not loaded: the file holds the previous case
+    store->Path = path;
+    for (const char* id : {"a", "b", "c", "d", "e"}) {
+      auto mail = Mail(id, id);
+      ASSERT_EQ(store->AddItem(mail, MailHistoryList), Added);
+    }
+    ASSERT_TRUE(store->SaveMailHistory());
+    store->MailHistoryNum = c.MailHistoryNum;  // the history itself still holds all five
+    ASSERT_TRUE(store->SaveMailHistory());
+    std::string written;
+    for (int n = 0; n < 5; ++n) {
+      const std::string id = Read("MailHistory", ("Item" + std::to_string(n) + "_MailID").c_str());
+      if (id != "dflt") written += id;
+    }
+    EXPECT_EQ(written, c.Written) << "MailHistoryNum " << c.MailHistoryNum;
+  }
+}
+
 TEST_F(FavoriteStore, OlderHotKeyNamesAreReadAndReplacedOnSave) {
   WriteSettings("[Misc]\r\nFolderHotKey=0\r\nFolder=8262\r\nComprehensive=1\r\nComprehensiveHotKey=65536\r\n"
                 "MailHotKey=321\r\nMail=999\r\nFolderTree=\r\n");
@@ -154,6 +180,28 @@ TEST_F(FavoriteStore, SettingsKeepTheirOlderFormsAndOddValues) {
   EXPECT_EQ(Read("Misc", "EditWindowX") + " " + Read("Misc", "EditWindowY") + " " + Read("Misc", "EditWindowCX") +
                 " " + Read("Misc", "EditWindowCY"),
             "0 0 500 400");
+}
+
+// A placement needs both sizes; with one of them missing or 0, X and Y are an older file's size.
+TEST_F(FavoriteStore, EditWindowPlacementNeedsBothSizes) {
+  const struct {
+    const char* Misc;
+    std::int32_t Left, Top, Right, Bottom;
+  } cases[] = {
+      {"EditWindowX=10\r\nEditWindowY=20\r\nEditWindowCX=300\r\nEditWindowCY=200\r\n", 10, 20, 310, 220},
+      {"EditWindowX=500\r\nEditWindowY=400\r\nEditWindowCX=300\r\n", 0, 0, 500, 400},
+      {"EditWindowX=500\r\nEditWindowY=400\r\nEditWindowCY=200\r\n", 0, 0, 500, 400},
+      {"EditWindowX=500\r\nEditWindowY=400\r\nEditWindowCX=0\r\nEditWindowCY=200\r\n", 0, 0, 500, 400},
+      {"EditWindowX=500\r\nEditWindowY=400\r\nEditWindowCX=300\r\nEditWindowCY=0\r\n", 0, 0, 500, 400},
+      {"", 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    WriteSettings(std::string("[Misc]\r\n") + c.Misc);
+    const ScreenRect rect = LoadedStore()->EditWindowRect;
+    EXPECT_EQ(std::vector<std::int32_t>({rect.Left, rect.Top, rect.Right, rect.Bottom}),
+              std::vector<std::int32_t>({c.Left, c.Top, c.Right, c.Bottom}))
+        << c.Misc;
+  }
 }
 
 TEST_F(FavoriteStore, TreeStatesWithAnyFileNameButAPlainOneAreDropped) {

@@ -76,6 +76,32 @@ TEST(IniFileWriting, KeepsEveryLineThatIsNotOurs) {
   EXPECT_FALSE(port::PathExists(port::TemporaryPathFor(path)));
 }
 
+// A comment line reads as a key named by its whole text, so it can be deleted by that name; a new key
+// goes before the comments that end its section, wherever they were.
+TEST(IniFileWriting, KeyAddedAfterACommentWasDeletedByItsName) {
+  const struct {
+    const char* File;
+    const char* Expected;
+  } cases[] = {
+      {"[S]\r\na=1\r\n;c\r\n[T]\r\n", "[S]\r\na=1\r\nb=2\r\n[T]\r\n"},
+      {"[S]\r\na=1\r\n;c\r\n;d\r\n", "[S]\r\na=1\r\nb=2\r\n;d\r\n"},
+      {"[S]\r\na=1\r\n;C\r\n\r\n;c\r\n", "[S]\r\na=1\r\nb=2\r\n\r\n"},
+      {"[S]\r\n;c\r\na=1\r\n\r\n", "[S]\r\na=1\r\nb=2\r\n\r\n"},
+      {"[S]\r\n;c\r\n", "[S]\r\nb=2\r\n"},
+  };
+  ScratchFolder folder;
+  const std::string path = folder.Path() + "comments.ini";
+  for (const auto& c : cases) {
+    WriteBytes(path, c.File);
+    CIniFile ini(path);
+    ASSERT_TRUE(ini.Reload());
+    ini.DeleteKey("S", ";c");
+    ini.WriteString("S", "b", "2");
+    ASSERT_TRUE(ini.Commit());
+    EXPECT_EQ(ReadBytes(path), c.Expected) << c.File;
+  }
+}
+
 TEST(IniFileWriting, ValuesReadBackAsWrittenOrWithBlanksForLineEnds) {
   const struct {
     std::string Written, Read;

@@ -65,6 +65,7 @@ TEST(MenuText, StrangersTextsBecomeSafeItemTexts) {
       {"Tom & Jerry", 20, "Tom & Jerry"},
       {"cut\x82", 20, "cut?"},                       // a lead byte without its second byte
       {"\x82\t&x", 20, "? &x"},                       // no second byte below 0x40: tab and '&' stay themselves
+      {"\x81\x40x\x81>", 20, "\x81\x40x?>"},            // 0x40 is the lowest second byte (the ideographic space)
       {"abcdefghij", 10, "abcdefghij"},
       {"abcdefghijk", 10, "abcdefg..."},
       {"ab" + japanese + "x", 6, "ab..."},  // never half a character before the ellipsis

@@ -12,7 +12,7 @@
 #include "tests/win/TestHostWindows.h"
 #include "uiauto/ProcessResources.h"
 #include "uiauto/UiAutomation.h"
-#include "win/ui/CSetupDialog.h"
+#include "win/setup/CSetupDialog.h"
 #include "win/ui/ModuleInstance.h"
 
 namespace {

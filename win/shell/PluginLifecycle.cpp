@@ -8,7 +8,7 @@
 #include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
-#include "win/ui/CSetupDialog.h"
+#include "win/setup/CSetupDialog.h"
 #include "win/shell/ProcessState.h"
 #include "win/ui/CResourceTool.h"
 

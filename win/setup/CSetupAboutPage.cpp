@@ -1,4 +1,4 @@
-#include "win/ui/CSetupAboutPage.h"
+#include "win/setup/CSetupAboutPage.h"
 
 #include "resources/resource.h"
 

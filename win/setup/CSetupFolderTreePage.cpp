@@ -1,4 +1,4 @@
-#include "win/ui/CSetupFolderTreePage.h"
+#include "win/setup/CSetupFolderTreePage.h"
 
 #include "resources/resource.h"
 

@@ -1,4 +1,4 @@
-#include "win/ui/CSetupOverallPage.h"
+#include "win/setup/CSetupOverallPage.h"
 
 #include "resources/resource.h"
 #include "win/ui/CResourceTool.h"

@@ -1,4 +1,4 @@
-#include "win/ui/CSetupKeyPage.h"
+#include "win/setup/CSetupKeyPage.h"
 
 #include "core/favorites/FavoriteListKind.h"
 #include "resources/resource.h"

@@ -1,4 +1,4 @@
-#include "win/ui/CSetupMailPage.h"
+#include "win/setup/CSetupMailPage.h"
 
 #include <algorithm>
 

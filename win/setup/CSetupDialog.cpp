@@ -1,4 +1,4 @@
-#include "win/ui/CSetupDialog.h"
+#include "win/setup/CSetupDialog.h"
 
 #include "resources/resource.h"
 #include "win/ui/CResourceTool.h"

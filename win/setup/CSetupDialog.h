@@ -3,12 +3,12 @@
 #include <string>
 
 #include "core/favorites/CFavoriteInfo.h"
+#include "win/setup/CSetupAboutPage.h"
+#include "win/setup/CSetupFolderTreePage.h"
+#include "win/setup/CSetupKeyPage.h"
+#include "win/setup/CSetupMailPage.h"
+#include "win/setup/CSetupOverallPage.h"
 #include "win/ui/CPropertySheet.h"
-#include "win/ui/CSetupAboutPage.h"
-#include "win/ui/CSetupFolderTreePage.h"
-#include "win/ui/CSetupKeyPage.h"
-#include "win/ui/CSetupMailPage.h"
-#include "win/ui/CSetupOverallPage.h"
 
 class CSetupDialog : public CPropertySheet {
  public:
