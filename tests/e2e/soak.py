@@ -157,10 +157,11 @@ class Soak:
         written = self.settings()
         reloaded = self.fresh_host(label)
         if written is not None and reloaded != written:
-            keep = os.path.join(self.work, label + ".before.ini")
-            with open(keep, "wb") as file:
-                file.write(written)
-            self.fail(f"{label}: a load and a save changed the settings file (before: {keep})")
+            for name, data in (("before", written), ("after", reloaded or b"")):
+                with open(os.path.join(self.work, f"{label}.{name}.ini"), "wb") as file:
+                    file.write(data)
+            self.fail(f"{label}: a load and a save changed the settings file ({label}.before.ini, "
+                      f"{label}.after.ini)")
 
     def mangle(self, data):
         text, encoding = decode(data)
@@ -211,13 +212,13 @@ class Soak:
             if self.failures:
                 break
             self.check_reload(f"reload{number}")
-            if number < sessions:
+            if not self.failures and number < sessions:
                 self.write_settings(self.mangle(self.settings() or b""))
                 self.fresh_host(f"mangled{number}")
                 self.check_reload(f"mangled{number}-reload")
-            self.save_plugin_files()
             if self.failures:
                 break
+            self.save_plugin_files()
         self.report()
         return 1 if self.failures else 0
 
