@@ -17,6 +17,19 @@ class CFavoriteItemList : public CFavoriteItemListBase {
 
   bool IsOwnKind(const CFavoriteItem& item) const override { return dynamic_cast<const Item*>(&item) != nullptr; }
 
+  std::size_t RemoveOthersSameAs(const CFavoriteItem& item) override {
+    const Item* kept = dynamic_cast<const Item*>(&item);
+    std::size_t removed = 0;
+    for (std::size_t position = GetCount(); kept != nullptr && position-- > 0;) {
+      const Item* entry = GetItemAt(position);
+      if (entry != nullptr && entry != kept && entry->IsSameAs(*kept)) {
+        RemoveNode(position);
+        ++removed;
+      }
+    }
+    return removed;
+  }
+
   // The item at the position as the list's class, or nullptr (outside the list, or a copied-in stranger).
   Item* GetItemAt(std::size_t position) const { return dynamic_cast<Item*>(GetAt(position)); }
 };

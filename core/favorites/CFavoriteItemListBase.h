@@ -24,6 +24,10 @@ class CFavoriteItemListBase {
   virtual void RemoveNode(std::size_t position);
   // True when the item is of the list's item class.
   virtual bool IsOwnKind(const CFavoriteItem& item) const = 0;
+  // Removes and destroys every entry but `item` itself that is the same as it: an item changed in
+  // place (a mail found again) may have become the same as another, and a list holds no two.
+  // The number removed.
+  virtual std::size_t RemoveOthersSameAs(const CFavoriteItem& item) = 0;
 
   // Append or insert at the front after the add tests; on Added the list has taken `item` (it is
   // then empty), otherwise the caller still owns it.

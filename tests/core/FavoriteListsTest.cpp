@@ -108,6 +108,27 @@ TEST(FavoriteLists, HistoryNeverHoldsMoreThanTheListsCapacity) {
   EXPECT_EQ(store.History.GetMaxCount(), 300u);
 }
 
+TEST(FavoriteLists, AnItemChangedIntoAnotherOnesSameTakesItsPlaceAlone) {
+  // A mail found again under a new number becomes the same as another entry of the history.
+  CFavoriteInfo store;
+  for (const char* id : {"a?1", "a?2", "a?3", "a?2"}) {
+    std::unique_ptr<CFavoriteItem> mail = Mail(id);
+    store.AddItem(mail, MailHistoryList);
+  }
+  ASSERT_EQ(HistoryOf(store), "a?2 a?3 a?1 ");
+  CMailItem& found = *store.History.GetItemAt(2);
+  found.MailId = "a?2";
+  found.DisplayName = "kept";
+  EXPECT_EQ(store.History.RemoveOthersSameAs(found), 1u);
+  EXPECT_EQ(HistoryOf(store), "a?3 a?2(kept) ");
+  EXPECT_EQ(store.History.RemoveOthersSameAs(found), 0u) << "nothing the same is left";
+  CMailItem stranger;
+  stranger.MailId = "a?3";
+  stranger.FolderId = "f";
+  EXPECT_EQ(store.History.RemoveOthersSameAs(stranger), 1u) << "an item of no list removes every one the same";
+  EXPECT_EQ(HistoryOf(store), "a?2(kept) ");
+}
+
 TEST(FavoriteLists, RemoveSwapClearAndCopy) {
   CFavoriteItemList<CFolderItem> list;
   for (const char* id : {"a", "b", "c"}) {
