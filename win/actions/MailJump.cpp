@@ -105,7 +105,7 @@ void JumpToMail(CMailItem& item, int kind) {
   bool inCurrentFolder = false;
   if (item.Failure != 0) {
     const int answer = ShowMessage(IDS_ASK_SEARCH_AFTER_FAILURE, YesNoCancelFlags);
-    if (answer == IDCANCEL) return;
+    if (answer != IDYES && answer != IDNO) return;  // cancelled, or nobody could be asked
     inCurrentFolder = answer == IDYES;
   }
   bool refilled = false;
