@@ -38,6 +38,13 @@ bool CHostFaults::RenameFolder(const std::string& folderId, const std::string& n
   return renamed;
 }
 
+bool CHostFaults::BreakIndex(const std::string& folderId) {
+  const SimFolder* folder = m_store.FindFolder(folderId);
+  const bool broken = folder && WriteFolderIndex(m_store.DataFolder() + folder->Id + FolderIndexFileName, *folder, "1.00");
+  Say("fault: index of %s %s", folderId.c_str(), broken ? "broken" : "could not be broken");
+  return broken;
+}
+
 void CHostFaults::RenameCurrentFolder() {
   const SimFolder* folder = m_mails.CurrentFolder();
   std::string newName;

@@ -259,11 +259,14 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
     done = m_host.Faults().RemoveFolder(words[2]);
   } else if (kind == "rename" && words.size() == 4) {
     done = m_host.Faults().RenameFolder(words[2], words[3]);
+  } else if (kind == "break-index" && words.size() == 3) {
+    done = m_host.Faults().BreakIndex(words[2]);
   } else if (kind == "ask-on-select" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
     m_host.Faults().SetAskBeforeSelect(words[2] == "on");
     done = true;
   } else {
-    return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off";
+    return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | break-index <folder id> | "
+           "ask-on-select on|off";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";
 }
