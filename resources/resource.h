@@ -200,5 +200,7 @@
 #define IDS_MENU_FIND_FAVORITE 58241
 #define IDS_COLUMN_LEADS_TO 58242
 #define IDS_MENU_TYPE_FIND 58243
+// What a jump tells the user beside the questions of its own.
+#define IDS_INDEX_UNREADABLE 58250
 
 #endif

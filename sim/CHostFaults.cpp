@@ -9,7 +9,8 @@
 
 namespace {
 
-const char* const DamageNames[] = {"deleted", "truncated", "replaced by garbage", "locked", "unlocked"};
+const char* const DamageNames[] = {"deleted", "truncated", "replaced by garbage", "given another version",
+                                   "locked", "unlocked"};
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   FILE* file = std::fopen(path.c_str(), "rb");
@@ -94,6 +95,7 @@ bool CHostFaults::DamageIndex(const std::string& folderId, IndexDamage damage) {
       done = ReadWholeFile(path, bytes) && WriteWholeFile(path, bytes.substr(0, bytes.size() / 2 + 3));
       break;
     case IndexDamage::Garbage: done = WriteWholeFile(path, Garbage(4096)); break;
+    case IndexDamage::Version: done = WriteFolderIndex(path, *m_store.FindFolder(folderId), "1.00"); break;
     case IndexDamage::Locked:
       m_lockedIndex = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
       done = m_lockedIndex != INVALID_HANDLE_VALUE;

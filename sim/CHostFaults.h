@@ -1,7 +1,7 @@
 #pragma once
 // Faults on demand, so that the plug-in's fallbacks can be exercised: a folder's mails renumbered
-// (stored mail ids go stale), a folder removed or renamed, and the host's "Message from Tovik!"
-// Yes/No box shown whenever a mail is about to be selected.
+// (stored mail ids go stale), a folder removed or renamed, a folder's index damaged, and the host's
+// "Message from Tovik!" Yes/No box shown whenever a mail is about to be selected.
 #include <windows.h>
 
 #include <string>
@@ -15,6 +15,8 @@ enum class IndexDamage {
   Missing,    // deleted
   Truncated,  // cut in the middle of a line, as by a write that was interrupted
   Garbage,    // replaced by bytes that are no index
+  Version,    // written again under a header of another version ("1.00"): the entries are there,
+              // yet readers of the index refuse it
   Locked,     // held open by another program, so that nobody else can read it
   Unlocked,   // the lock given up again
 };

@@ -265,13 +265,13 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   } else if (kind == "index" && words.size() == 4) {
     static const std::map<std::string, IndexDamage> damages = {
         {"missing", IndexDamage::Missing}, {"truncated", IndexDamage::Truncated}, {"garbage", IndexDamage::Garbage},
-        {"locked", IndexDamage::Locked},   {"unlocked", IndexDamage::Unlocked}};
+        {"version", IndexDamage::Version}, {"locked", IndexDamage::Locked},   {"unlocked", IndexDamage::Unlocked}};
     const auto damage = damages.find(words[3]);
-    if (damage == damages.end()) return "usage: fault index <folder id> missing|truncated|garbage|locked|unlocked";
+    if (damage == damages.end()) return "usage: fault index <folder id> missing|truncated|garbage|version|locked|unlocked";
     done = m_host.Faults().DamageIndex(words[2], damage->second);
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off"
-           " | index <folder id> missing|truncated|garbage|locked|unlocked";
+           " | index <folder id> missing|truncated|garbage|version|locked|unlocked";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";
 }

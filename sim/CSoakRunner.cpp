@@ -364,6 +364,6 @@ void CSoakRunner::ToggleHostQuestion() {
 
 void CSoakRunner::DamageIndex() {
   static const IndexDamage damages[] = {IndexDamage::Missing, IndexDamage::Truncated, IndexDamage::Garbage,
-                                        IndexDamage::Locked, IndexDamage::Unlocked};
+                                        IndexDamage::Version, IndexDamage::Locked,    IndexDamage::Unlocked};
   m_host.Faults().DamageIndex(RandomFolderId(), damages[Random(sizeof damages / sizeof damages[0])]);
 }

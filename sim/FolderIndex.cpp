@@ -86,11 +86,11 @@ bool ReadFolderIndex(const std::string& path, SimFolder& folder) {
   return true;
 }
 
-bool WriteFolderIndex(const std::string& path, const SimFolder& folder) {
+bool WriteFolderIndex(const std::string& path, const SimFolder& folder, const char* version) {
   const std::string temporary = path + ".new";
   FILE* file = std::fopen(temporary.c_str(), "wb");
   if (file == nullptr) return false;
-  bool written = std::fprintf(file, "2.00%c%X\r\n", FieldSeparator, folder.NextNumber) > 0;
+  bool written = std::fprintf(file, "%s%c%X\r\n", version, FieldSeparator, folder.NextNumber) > 0;
   for (const SimMail& mail : folder.Mails) {
     written = written && std::fprintf(file, "%s\r\n", FormatIndexLine(mail).c_str()) > 0;
   }

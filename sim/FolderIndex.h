@@ -17,4 +17,5 @@ std::string FormatIndexLine(const SimMail& mail);
 bool ParseIndexLine(const std::string& line, SimMail& mail);
 // Reads the entries of an index; false when it cannot be read or its header is not "2.".
 bool ReadFolderIndex(const std::string& path, SimFolder& folder);
-bool WriteFolderIndex(const std::string& path, const SimFolder& folder);
+// `version` begins the header line; any that does not begin with "2." makes an index no reader takes.
+bool WriteFolderIndex(const std::string& path, const SimFolder& folder, const char* version = "2.00");

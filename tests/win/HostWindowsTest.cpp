@@ -168,7 +168,7 @@ TEST_F(HostWindowsTest, PaneParentsAreTheWindowsAroundThePanes) {
   ASSERT_NE(GetTreePaneParent(), nullptr);
   EXPECT_EQ(GetTreePaneParent()->GetHandle(), host->MdiFrame);
   ASSERT_NE(GetListPaneParent(), nullptr);
-  EXPECT_EQ(GetListPaneParent(), GetTreePaneParent()) << "one wrapper per foreign handle";
+  EXPECT_EQ(GetListPaneParent(), GetTreePaneParent()) << "one wrapper per window";
 }
 
 TEST_F(HostWindowsTest, CurrentFolderNameGoesToTheStatusBar) {

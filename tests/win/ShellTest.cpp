@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -73,6 +74,52 @@ TEST_F(LoadedPlugin, EntryPointResultsBeforeTheirFeaturesLand) {
   EXPECT_EQ(EntryPoint<TVC_OnOpenMail_t>(plugin, "TVC_OnOpenMail")("Main\\Inbox\\?1A"), 0);
   EXPECT_EQ(EntryPoint<TVC_OnMenuInit_t>(plugin, "TVC_OnMenuInit")(nullptr, nullptr, 7), 0);
   EXPECT_EQ(EntryPoint<TVC_OnExit_t>(plugin, "TVC_OnExit")(), 0);
+}
+
+// A menu as the user sees it, item by item and into its pop-ups: id and text, or a separator.
+std::vector<std::string> Describe(HMENU menu) {
+  std::vector<std::string> items;
+  for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+    char text[128] = "";
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
+    item.dwTypeData = text;
+    item.cch = sizeof text;
+    GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item);
+    items.push_back((item.fType & MFT_SEPARATOR) ? std::string("separator") : std::to_string(item.wID) + " " + text);
+    if (item.hSubMenu != nullptr) {
+      for (const std::string& inner : Describe(item.hSubMenu)) items.push_back("  " + inner);
+    }
+  }
+  return items;
+}
+
+TEST_F(LoadedPlugin, CommandsTheHostRefusesLeaveItsMenusAsTheyWere) {
+  // The fake host answers every registration with 0: a refusal.
+  HMENU bar = CreateMenu();
+  for (UINT popup = 0; popup < 5; ++popup) {
+    HMENU items = CreatePopupMenu();
+    AppendMenuA(items, MF_STRING, 100 + popup, "Host command");
+    AppendMenuA(items, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(items), "Pop-up");
+  }
+  HMENU context = CreatePopupMenu();
+  AppendMenuA(context, MF_STRING, 200, "&Open");
+  AppendMenuA(context, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(context, MF_STRING, 32935, "Anchor");
+  AppendMenuA(context, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(context, MF_STRING, 201, "P&roperties");
+  const std::vector<std::string> barBefore = Describe(bar), contextBefore = Describe(context);
+  auto onMenuInit = EntryPoint<TVC_OnMenuInit_t>(plugin, "TVC_OnMenuInit");
+  for (int type = 0; type <= 3; ++type) EXPECT_EQ(onMenuInit(nullptr, type == 0 ? bar : context, type), 0);
+  EXPECT_EQ(Describe(bar), barBefore);
+  EXPECT_EQ(Describe(context), contextBefore);
+  const std::vector<std::string>& calls = FakeHost().Calls;
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "RegisterCommand"), 9) << "every command asked for once";
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "RegisterUICallback"), 0) << "no update callback for id 0";
+  DestroyMenu(bar);
+  DestroyMenu(context);
 }
 
 // Finds every host function of this test program but one, and records the names it was asked for.

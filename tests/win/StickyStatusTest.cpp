@@ -15,6 +15,7 @@
 #include "uiauto/UiAutomation.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
+#include "win/shell/PluginLifecycle.h"
 
 namespace {
 
@@ -114,6 +115,24 @@ TEST_F(StickyStatusTest, SecondStickyEndsTheFirstUnderLoad) {
   }
   busy = false;
   for (std::thread& thread : load) thread.join();
+}
+
+TEST_F(StickyStatusTest, ExitEndsTheKeeperBeforeItReturns) {
+  CTovikMainWindow* main = GetMainWindow();
+  CTovikStatusWindow* status = main ? main->GetStatusWindow() : nullptr;
+  ASSERT_NE(status, nullptr);
+  status->ShowSticky("Jumped.", 600);
+  uiauto::PumpMessagesFor(30);
+  StopPlugin();
+  const size_t callsAtExit = FakeHost().Calls.size();
+  // A keeper still running would put its text back, well within its time.
+  HostWrites("Ready");
+  uiauto::PumpMessagesFor(800);
+  const std::vector<std::string>& calls = FakeHost().Calls;
+  EXPECT_EQ(std::vector<std::string>(calls.begin() + static_cast<std::ptrdiff_t>(callsAtExit), calls.end()),
+            std::vector<std::string>{})
+      << "host functions called after the exit";
+  EXPECT_EQ(StatusText(), "Ready");
 }
 
 // The handles this process holds, as the system lists them (GetProcessHandleCount is not

@@ -2,6 +2,7 @@
 // on to the window's own procedure.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,7 @@ class RecordingWindow : public CWindow {
   void OnClose() override { Note("OnClose"); }
   void OnActivate(UINT state, CWindow* other, BOOL) override {
     Note("OnActivate " + std::to_string(state));
-    activatedBy = other;
+    activatedBy = other ? other->GetHandle() : nullptr;
   }
   void OnSetFocus(CWindow*) override { Note("OnSetFocus"); }
   void OnKillFocus(CWindow*) override { Note("OnKillFocus"); }
@@ -57,7 +58,7 @@ class RecordingWindow : public CWindow {
 
   LRESULT handlerResult = 0;
   std::vector<std::string> calls;
-  CWindow* activatedBy = nullptr;
+  HWND activatedBy = nullptr;
 
  private:
   LRESULT Note(const std::string& call) {
@@ -127,8 +128,7 @@ TEST(WindowRouting, ActivateHandsOverTheOtherWindowAsItsWrapper) {
   RecordingWindow window;
   ASSERT_TRUE(window.Subclass(target));
   SendMessageA(target, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(other));
-  ASSERT_NE(window.activatedBy, nullptr);
-  EXPECT_EQ(window.activatedBy->GetHandle(), other);
+  EXPECT_EQ(window.activatedBy, other);
   SendMessageA(target, WM_ACTIVATE, WA_ACTIVE, 0);
   EXPECT_EQ(window.activatedBy, nullptr);
   DestroyWindow(target);
@@ -147,14 +147,48 @@ TEST(WindowRouting, ObjectDestroyedFirstGivesTheWindowItsProcedureBack) {
   DestroyWindow(target);
 }
 
-TEST(FromHandle, SameForeignHandleGivesOneWrapper) {
-  HWND target = MakeTarget();
-  CWindow* first = CWindow::FromHandle(target);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first->GetHandle(), target);
-  EXPECT_EQ(CWindow::FromHandle(target), first);
+// Leaves its window routed when it is destroyed, as an object whose OnDestroy forgets the base would.
+class KeepingWindow : public CWindow {
+ public:
+  void OnDestroy() override {}
+};
+
+TEST(WindowRegistry, HoldsNoWindowOnceItIsDestroyed) {
+  // However the window met the framework, its handle leads to no object afterwards: a later window
+  // given the same handle value would be dispatched to it. Each way gives back what it keeps alive.
+  const struct {
+    const char* how;
+    std::unique_ptr<CWindow> (*meet)(HWND target);
+  } cases[] = {
+      {"asked for by its handle", [](HWND target) {
+         EXPECT_EQ(CWindow::FromHandle(target), nullptr) << "a window nothing routes";
+         return std::unique_ptr<CWindow>();
+       }},
+      {"named by the messages of a routed window", [](HWND target) {
+         auto routed = std::make_unique<RecordingWindow>();
+         routed->Subclass(MakeTarget());
+         const HWND handle = routed->GetHandle();
+         const WPARAM named = reinterpret_cast<WPARAM>(target);
+         for (UINT message : {WM_SETFOCUS, WM_KILLFOCUS, WM_SETCURSOR}) SendMessageA(handle, message, named, 0);
+         SendMessageA(handle, WM_ACTIVATE, WA_INACTIVE, static_cast<LPARAM>(named));
+         EXPECT_EQ(routed->activatedBy, target);
+         DestroyWindow(handle);
+         return std::unique_ptr<CWindow>(std::move(routed));
+       }},
+      {"routed by an object that keeps it at WM_DESTROY", [](HWND target) {
+         auto keeping = std::make_unique<KeepingWindow>();
+         EXPECT_TRUE(keeping->Subclass(target));
+         return std::unique_ptr<CWindow>(std::move(keeping));
+       }},
+  };
+  for (const auto& c : cases) {
+    HWND target = MakeTarget();
+    const std::unique_ptr<CWindow> kept = c.meet(target);
+    DestroyWindow(target);
+    EXPECT_EQ(CWindow::FromHandle(target), nullptr) << c.how;
+    EXPECT_EQ(kept ? kept->GetHandle() : nullptr, nullptr) << c.how;
+  }
   EXPECT_EQ(CWindow::FromHandle(nullptr), nullptr);
-  DestroyWindow(target);
 }
 
 TEST(WindowOperations, CenterOverUsesSignedHalfDifferences) {

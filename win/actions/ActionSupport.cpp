@@ -48,7 +48,8 @@ std::string ReadCurrentMailId() {
 }
 
 int ShowMessage(const std::string& text, UINT flags) {
-  return CResourceTool::MessageBox(GetMainWindow(), text, AppTitle, flags);
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  return mainWindow ? CResourceTool::MessageBox(mainWindow, text, AppTitle, flags) : NoAnswer;
 }
 
 int ShowMessage(UINT textId, UINT flags) { return ShowMessage(CResourceTool::LoadString(textId), flags); }

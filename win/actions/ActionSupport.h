@@ -22,6 +22,9 @@ int ReadNextSelectedMail(int start, std::string& mailId);
 std::string ReadCurrentMailId();
 
 // A message box over the host's main window, captioned with the application title; the answer.
+// Without a host main window nothing is shown and the answer is NoAnswer, which is neither Yes nor
+// No: a question then changes nothing.
+constexpr int NoAnswer = 0;
 int ShowMessage(UINT textId, UINT flags);
 int ShowMessage(const std::string& text, UINT flags);
 constexpr UINT WarningFlags = MB_OK | MB_ICONEXCLAMATION;

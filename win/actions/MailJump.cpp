@@ -105,7 +105,7 @@ void JumpToMail(CMailItem& item, int kind) {
   bool inCurrentFolder = false;
   if (item.Failure != 0) {
     const int answer = ShowMessage(IDS_ASK_SEARCH_AFTER_FAILURE, YesNoCancelFlags);
-    if (answer == IDCANCEL) return;
+    if (answer != IDYES && answer != IDNO) return;  // cancelled, or nobody could be asked
     inCurrentFolder = answer == IDYES;
   }
   bool refilled = false;
@@ -124,7 +124,9 @@ void JumpToMail(CMailItem& item, int kind) {
   if (result == IdxCancelled) {
     SetStatusText(IDS_CANCELED);
   } else if (result == IdxUnreadable) {
-    item.Failure = 1;  // the mail may well be there: nothing to delete
+    // The mail may well be there: nothing to delete, and nothing to ask.
+    ShowMessage(IDS_INDEX_UNREADABLE, WarningFlags);
+    item.Failure = 1;
   } else if (ShowMessage(IDS_ASK_DELETE_LOST_MAIL, YesNoFlags) == IDYES) {
     list.Remove(&item);
     if (!history) store.SaveMails();

@@ -114,8 +114,10 @@ int RestoreFolderTreeState(CFolderTreeItem& item, int keepSelectionVisible) {
 }
 
 void RegisterFolderTreeState() {
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  if (mainWindow == nullptr) return;
   CFavoriteInfo& store = GetFavoriteInfo();
-  CFolderTreeCreateDlg dialog(GetMainWindow(), store.FolderTrees);
+  CFolderTreeCreateDlg dialog(mainWindow, store.FolderTrees);
   dialog.Title = LocalTimeName("Tree");
   if (dialog.DoModal() != IDOK) return;
   int result = RegisterReadFailed;

@@ -63,7 +63,7 @@ BOOL CFindFavoriteDlg::OnInitDialog() {
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadModuleIcon(IDI_APPLICATION_MARK, 16)));
   RecordLayout();
   ApplySize();
-  if (CWindow* owner = GetParent()) CenterOver(*owner);
+  if (HWND owner = ::GetParent(GetHandle())) CenterOver(CWindow(owner));
   ListView()->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   MakeImageList();
   AddColumns();

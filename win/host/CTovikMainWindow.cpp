@@ -32,6 +32,16 @@ CTovikStatusWindow* CTovikMainWindow::GetStatusWindow() {
   return m_status.get();
 }
 
+CWindow* CTovikMainWindow::GetParentOf(const CWindow& pane) {
+  const HWND parent = ::GetParent(pane.GetHandle());
+  if (parent == nullptr) return nullptr;
+  for (const auto& kept : m_paneParents) {
+    if (kept->GetHandle() == parent) return kept.get();
+  }
+  m_paneParents.push_back(std::make_unique<CWindow>(parent));
+  return m_paneParents.back().get();
+}
+
 void CTovikMainWindow::PumpPaintMessages() {
   CTovikStatusWindow* status = GetStatusWindow();
   const std::string text = status ? status->GetWindowText() : std::string();

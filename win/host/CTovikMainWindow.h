@@ -2,6 +2,7 @@
 // The host's main frame and the panes the plug-in works on. The host owns every one of these
 // windows; this object owns only their wrappers.
 #include <memory>
+#include <vector>
 
 #include "win/host/CTovikStatusWindow.h"
 #include "win/ui/CWindow.h"
@@ -16,6 +17,9 @@ class CTovikMainWindow : public CWindow {
   CWindow* GetViewWindow();
   CWindow* GetFrameWindow();
   CTovikStatusWindow* GetStatusWindow();
+  // The wrapper of a pane's parent window, one for each such window, kept as the panes are: its
+  // redraw flag tells whether the plug-in has turned that window's drawing off. None without a parent.
+  CWindow* GetParentOf(const CWindow& pane);
 
   // Repaints and keeps the status bar's text: the host's own status messages do not replace the
   // plug-in's progress text.
@@ -32,4 +36,5 @@ class CTovikMainWindow : public CWindow {
   std::unique_ptr<CWindow> m_view;
   std::unique_ptr<CWindow> m_frame;
   std::unique_ptr<CTovikStatusWindow> m_status;
+  std::vector<std::unique_ptr<CWindow>> m_paneParents;
 };

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "core/hostlink/CHostLink.h"
+#include "win/host/HostCallState.h"
 #include "win/host/ModuleThreads.h"
 
 // What one keeper thread works on. The text is the keeper's own copy, so a later ShowSticky never
@@ -80,6 +81,7 @@ void CTovikStatusWindow::SetText(const std::string& text) { Host().SetMessageTex
 void CTovikStatusWindow::ShowSticky(const std::string& text, DWORD milliseconds) {
   EndKeeper();
   SetText(text);
+  if (ExitingFlag != 0) return;
   auto keeper = std::make_shared<StickyKeeper>(GetHandle(), text, milliseconds);
   if (StartKeeperThread(keeper)) m_keeper = std::move(keeper);
 }

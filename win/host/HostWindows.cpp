@@ -15,7 +15,7 @@ namespace {
 // long ago would still count.
 bool IsKeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
-CWindow* ParentOf(CWindow* pane) { return pane ? pane->GetParent() : nullptr; }
+CWindow* ParentOf(CTovikMainWindow& main, CWindow* pane) { return pane ? main.GetParentOf(*pane) : nullptr; }
 
 }  // namespace
 
@@ -55,12 +55,12 @@ void ReselectCurrentFolder() {
 
 CWindow* GetTreePaneParent() {
   CTovikMainWindow* main = GetMainWindow();
-  return ParentOf(main ? main->GetTreeWindow() : nullptr);
+  return main ? ParentOf(*main, main->GetTreeWindow()) : nullptr;
 }
 
 CWindow* GetListPaneParent() {
   CTovikMainWindow* main = GetMainWindow();
-  return ParentOf(main ? main->GetListWindow() : nullptr);
+  return main ? ParentOf(*main, main->GetListWindow()) : nullptr;
 }
 
 bool AreHostWindowsDrawing() {
@@ -68,7 +68,7 @@ bool AreHostWindowsDrawing() {
   if (main == nullptr) return false;
   CWindow* list = main->GetListWindow();
   CWindow* tree = main->GetTreeWindow();
-  const CWindow* windows[] = {list, ParentOf(list), main->GetViewWindow(), tree, ParentOf(tree),
+  const CWindow* windows[] = {list, ParentOf(*main, list), main->GetViewWindow(), tree, ParentOf(*main, tree),
                               main->GetFrameWindow(), main};
   for (const CWindow* window : windows) {
     if (window == nullptr || !window->GetRedraw()) return false;

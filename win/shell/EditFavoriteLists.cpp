@@ -52,8 +52,10 @@ void StoreChangedLists(CFavoriteInfo& store, const CItemListEditDlg& dialog) {
 }  // namespace
 
 void EditFavoriteLists(int kind) {
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  if (mainWindow == nullptr) return;
   CFavoriteInfo& store = GetFavoriteInfo();
-  CItemListEditDlg dialog(GetMainWindow());
+  CItemListEditDlg dialog(mainWindow);
   dialog.SetListKind(kind);
   for (FavoriteListKind each : EditedKinds) dialog.SetList(each, *store.GetList(each));
   if (store.EditWindowRect.Width() >= 1 && store.EditWindowRect.Height() >= 1) dialog.SetPlacement(store.EditWindowRect);

@@ -103,8 +103,9 @@ void PopupFavoritesMenu(int kind) {
 }
 
 void ClearMailHistory() {
-  if (CResourceTool::MessageBox(GetMainWindow(), IDS_ASK_CLEAR_MAIL_HISTORY, AppTitle, MB_YESNO | MB_ICONQUESTION) !=
-      IDYES) {
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  if (mainWindow == nullptr ||
+      CResourceTool::MessageBox(mainWindow, IDS_ASK_CLEAR_MAIL_HISTORY, AppTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) {
     return;
   }
   GetFavoriteInfo().History.Clear();

@@ -7,4 +7,5 @@
 void PopupFavoritesMenu(int kind);
 
 // Asks, then empties the mail history; the file takes the empty history at the next full save.
+// Without a host main window nothing is asked and nothing changes.
 void ClearMailHistory();

@@ -17,9 +17,11 @@ SIZE previousSize = {0, 0};
 }  // namespace
 
 void FindFavorite() {
+  CTovikMainWindow* mainWindow = GetMainWindow();
+  if (mainWindow == nullptr) return;
   CFavoriteInfo& store = GetFavoriteInfo();
   TitleLength = store.MailTitleLength;
-  CFindFavoriteDlg dialog(GetMainWindow());
+  CFindFavoriteDlg dialog(mainWindow);
   dialog.SetFavorites(store);
   dialog.SetQuery(previousQuery);
   dialog.SetWindowSize(previousSize);

@@ -81,17 +81,23 @@ bool InsertItem(HMENU menu, MENUITEMINFOA& item) {
 }  // namespace
 
 void AddHostMenuCommands(HMENU menu, int menuType) {
+  bool separated = false;
   for (const HostCommandEntry& entry : HostCommands) {
     if (entry.MenuType != menuType) continue;
+    // The host refused the command: an item of id 0 would stand for the host's own items of that id
+    // (separators), and the second description set by id would land on one of them.
+    const int commandId = CommandIdOf(entry);
+    if (commandId == 0) continue;
     const std::string text = CResourceTool::LoadString(entry.ItemTextId);
     if (menuType == MenuBar) {
       HMENU tools = GetSubMenu(menu, 4);
-      // The find command stands right under the favorites menu's item, inside its group.
-      if (entry.Command == PopupFavoritesCommand) AppendMenuA(tools, MF_SEPARATOR, 0, nullptr);
-      AppendMenuA(tools, MF_STRING, static_cast<UINT_PTR>(CommandIdOf(entry)), text.c_str());
+      // The plug-in's items stand together under a separator: the find command right under the
+      // favorites menu's item.
+      if (!separated) AppendMenuA(tools, MF_SEPARATOR, 0, nullptr);
+      separated = true;
+      AppendMenuA(tools, MF_STRING, static_cast<UINT_PTR>(commandId), text.c_str());
       continue;
     }
-    const int commandId = CommandIdOf(entry);
     std::string itemText = text;
     MENUITEMINFOA item = {};
     item.cbSize = sizeof item;

@@ -38,6 +38,9 @@ bool StartPlugin() {
 
 void StopPlugin() {
   ExitingFlag = 1;
+  // The host is closing: no thread of the plug-in may call it from now on.
+  CTovikMainWindow* main = GetMainWindow();
+  if (CTovikStatusWindow* status = main ? main->GetStatusWindow() : nullptr) status->EndKeeper();
   CFavoriteInfo& store = GetFavoriteInfo();
   store.Save();
   if (store.RestoreTreeID < 0) return;

@@ -8,8 +8,9 @@
 // and brings the favorites store up.
 bool StartPlugin();
 
-// TVC_OnExit: marks the process as exiting, saves the store and restores the folder-tree state that
-// RestoreTreeID names.
+// TVC_OnExit: marks the process as exiting, ends the status bar's keeper (no thread of the plug-in
+// calls the host afterwards), saves the store and restores the folder-tree state that RestoreTreeID
+// names.
 void StopPlugin();
 
 // Records the mail the host has just opened in the mail history.

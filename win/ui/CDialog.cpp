@@ -89,7 +89,7 @@ void CDialog::SetControlFont(const std::string& faceName) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* dialog = dynamic_cast<CDialog*>(FindHandler(handle))) {
+  if (auto* dialog = dynamic_cast<CDialog*>(FromHandle(handle))) {
     if (message == WM_INITDIALOG) {
       if (BOOL result = dialog->OnInitDialog()) return result;
     }

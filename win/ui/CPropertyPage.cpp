@@ -34,7 +34,7 @@ UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT message, PROPSHEETPAGEA* re
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG && FindHandler(handle) == nullptr) {
+  if (message == WM_INITDIALOG && FromHandle(handle) == nullptr) {
     CPropertyPage* page = pageBeingCreated;
     pageBeingCreated = nullptr;
     // The copy of the record still names the page, should the creation callback not have come.

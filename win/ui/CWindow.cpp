@@ -1,21 +1,17 @@
 #include "win/ui/CWindow.h"
 
 #include <map>
-#include <memory>
-#include <vector>
 
 namespace {
 
-// Which object handles which window's messages, and the wrappers made on demand for foreign
-// windows. Used from the host's user-interface thread only.
+// Which object handles which live window's messages. Used from the host's user-interface thread only.
 struct WindowRegistry {
   std::map<HWND, CWindow*> handlers;
-  std::vector<std::unique_ptr<CWindow>> madeOnDemand;
   ~WindowRegistry();
 };
 
-// Wrappers that outlive the registry at unload (the host's windows, owned elsewhere) must not
-// reach into it; a plain flag survives static destruction.
+// Objects that outlive the registry at unload (the host's windows, owned elsewhere) must not reach
+// into it; a plain flag survives static destruction.
 bool registryGone = false;
 
 // Built when the module is loaded, before any window object can exist, and destroyed after every
@@ -23,7 +19,6 @@ bool registryGone = false;
 WindowRegistry registry;
 
 WindowRegistry::~WindowRegistry() {
-  madeOnDemand.clear();
   handlers.clear();
   registryGone = true;
 }
@@ -35,19 +30,34 @@ void Unregister(HWND handle, const CWindow* window) {
   if (found != handlers.end() && found->second == window) handlers.erase(found);
 }
 
-CWindow* FromHandleOrNone(WPARAM handle) { return CWindow::FromHandle(reinterpret_cast<HWND>(handle)); }
+// The window a message names in a parameter, for the length of its handler: the object that routes
+// it, else a wrapper that lives only as long as this object, so that none outlives its window.
+class NamedWindow {
+ public:
+  explicit NamedWindow(WPARAM handle) : m_wrapper(reinterpret_cast<HWND>(handle)) {}
+  NamedWindow(const NamedWindow&) = delete;
+  NamedWindow& operator=(const NamedWindow&) = delete;
+  CWindow* Get() {
+    const HWND handle = m_wrapper.GetHandle();
+    if (CWindow* routed = CWindow::FromHandle(handle)) return routed;
+    return handle ? &m_wrapper : nullptr;
+  }
+
+ private:
+  CWindow m_wrapper;
+};
 
 }  // namespace
 
-CWindow* CWindow::FindHandler(HWND handle) {
-  if (registryGone) return nullptr;
+CWindow* CWindow::FromHandle(HWND handle) {
+  if (registryGone || handle == nullptr) return nullptr;
   auto& handlers = registry.handlers;
   auto found = handlers.find(handle);
   return found == handlers.end() ? nullptr : found->second;
 }
 
 CWindow::CWindow(HWND handle) : m_handle(handle) {
-  if (const CWindow* registered = FindHandler(handle)) {
+  if (const CWindow* registered = FromHandle(handle)) {
     m_previousProcedure = registered->m_previousProcedure;
     m_redraw = registered->m_redraw;
   }
@@ -55,7 +65,7 @@ CWindow::CWindow(HWND handle) : m_handle(handle) {
 
 CWindow::~CWindow() {
   // A subclassed window that outlives its object gets its own procedure back.
-  if (m_handle != nullptr && FindHandler(m_handle) == this) Unsubclass();
+  if (m_handle != nullptr && FromHandle(m_handle) == this) Unsubclass();
 }
 
 LRESULT CWindow::OnCommand(WPARAM, LPARAM) { return 0; }
@@ -92,16 +102,6 @@ void CWindow::PumpPaintMessages() {
   SetCursor(cursor);
 }
 
-CWindow* CWindow::FromHandle(HWND handle) {
-  if (handle == nullptr) return nullptr;
-  if (CWindow* registered = FindHandler(handle)) return registered;
-  if (registryGone) return nullptr;
-  registry.madeOnDemand.push_back(std::make_unique<CWindow>(handle));
-  CWindow* wrapper = registry.madeOnDemand.back().get();
-  registry.handlers[handle] = wrapper;
-  return wrapper;
-}
-
 void CWindow::Register(HWND handle) {
   m_handle = handle;
   if (!registryGone) registry.handlers[handle] = this;
@@ -125,7 +125,7 @@ void CWindow::Unsubclass() {
 }
 
 LRESULT CALLBACK CWindow::WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  CWindow* window = FindHandler(handle);
+  CWindow* window = FromHandle(handle);
   if (window == nullptr) return 0;
   // Read before dispatching: OnDestroy clears it.
   WNDPROC previous = window->m_previousProcedure;
@@ -138,25 +138,38 @@ LRESULT CALLBACK CWindow::WindowProcedure(HWND handle, UINT message, WPARAM wPar
     case WM_DESTROY:
       window->OnDestroy();
       return previous ? CallWindowProcA(previous, handle, message, wParam, lParam) : 1;
+    case WM_NCDESTROY:
+      // The window's last message: an object whose OnDestroy kept the window lets it go here, so
+      // that no later window given the same handle reaches it.
+      window->Unsubclass();
+      break;
     case WM_SIZE:
       window->OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
       return 1;
-    case WM_ACTIVATE:
-      window->OnActivate(LOWORD(wParam), FromHandleOrNone(lParam), HIWORD(wParam));
+    case WM_ACTIVATE: {
+      NamedWindow other(static_cast<WPARAM>(lParam));
+      window->OnActivate(LOWORD(wParam), other.Get(), HIWORD(wParam));
       return 1;
-    case WM_SETFOCUS:
-      window->OnSetFocus(FromHandleOrNone(wParam));
+    }
+    case WM_SETFOCUS: {
+      NamedWindow losing(wParam);
+      window->OnSetFocus(losing.Get());
       return 1;
-    case WM_KILLFOCUS:
-      window->OnKillFocus(FromHandleOrNone(wParam));
+    }
+    case WM_KILLFOCUS: {
+      NamedWindow gaining(wParam);
+      window->OnKillFocus(gaining.Get());
       return 1;
+    }
     case WM_CLOSE:
       window->OnClose();
       return 1;
-    case WM_SETCURSOR:
+    case WM_SETCURSOR: {
       // Its result is not used: the window's own procedure still sets the cursor.
-      result = window->OnSetCursor(FromHandleOrNone(wParam), LOWORD(lParam), HIWORD(lParam));
+      NamedWindow pointed(wParam);
+      result = window->OnSetCursor(pointed.Get(), LOWORD(lParam), HIWORD(lParam));
       break;
+    }
     case WM_GETMINMAXINFO:
       window->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
       return 1;
@@ -228,8 +241,6 @@ BOOL CWindow::SetSize(int width, int height, bool noRedraw) {
 void CWindow::ScreenToClient(RECT& rect) const { MapWindowPoints(nullptr, m_handle, reinterpret_cast<POINT*>(&rect), 2); }
 void CWindow::ClientToScreen(RECT& rect) const { MapWindowPoints(m_handle, nullptr, reinterpret_cast<POINT*>(&rect), 2); }
 
-CWindow* CWindow::GetParent() const { return FromHandle(::GetParent(m_handle)); }
-
 void CWindow::CenterOver(const CWindow& other) {
   const RECT outer = other.GetWindowRect();
   const RECT own = GetWindowRect();
@@ -239,9 +250,6 @@ void CWindow::CenterOver(const CWindow& other) {
 }
 
 void CWindow::CenterOnParent() {
-  if (CWindow* parent = GetParent()) {
-    CenterOver(*parent);
-  } else {
-    CenterOver(CWindow(GetDesktopWindow()));
-  }
+  const HWND parent = ::GetParent(m_handle);
+  CenterOver(CWindow(parent ? parent : GetDesktopWindow()));
 }

@@ -35,8 +35,8 @@ class CWindow {
   HWND GetHandle() const { return m_handle; }
   bool GetRedraw() const { return m_redraw != 0; }
 
-  // The registered wrapper of the handle, or a new one made (and freed at unload) for a foreign
-  // window; none for an empty handle.
+  // The object that routes the handle's messages; none for any other window. No wrapper is made
+  // here, so none can outlive its window: whoever keeps a window's wrapper owns it.
   static CWindow* FromHandle(HWND handle);
   // The shared window procedure of every window whose messages the framework routes.
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,7 +61,6 @@ class CWindow {
   BOOL SetSize(int width, int height, bool noRedraw);
   void ScreenToClient(RECT& rect) const;
   void ClientToScreen(RECT& rect) const;
-  CWindow* GetParent() const;
   void CenterOver(const CWindow& other);
   void CenterOnParent();
 
@@ -71,8 +70,6 @@ class CWindow {
  protected:
   // Enters this object into the registry as the handler of the handle's messages.
   void Register(HWND handle);
-  // The registered handler of the handle, or none; never makes a wrapper.
-  static CWindow* FindHandler(HWND handle);
 
  private:
   HWND m_handle = nullptr;

@@ -10,7 +10,7 @@ extern "C" __declspec(dllexport) int ShowStickyFromModule(const char* text, DWOR
   if (!LoadHostFunctions()) return 0;
   CTovikMainWindow* main = GetMainWindow();
   CTovikStatusWindow* status = main ? main->GetStatusWindow() : nullptr;
-  // A wrapper made on demand, for the unload to free.
+  // A pane parent's wrapper too, which the main window keeps for the unload to free.
   if (status == nullptr || GetTreePaneParent() == nullptr) return 0;
   status->ShowSticky(text, milliseconds);
   return 1;
