@@ -14,6 +14,7 @@
 
 #include "core/favorites/FavoriteStore.h"
 #include "core/hostlink/PluginPaths.h"
+#include "core/mail/CTovikIdxFile.h"
 #include "port/FileSystem.h"
 #include "port/Mbcs.h"
 #include "tests/e2e/HostInThisProcess.h"
@@ -21,7 +22,9 @@
 #include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/HostCallState.h"
+#include "win/host/MailSearch.h"
 #include "win/shell/HostMenuCommands.h"
+#include "win/shell/PluginLifecycle.h"
 #include "win/ui/CResourceTool.h"
 #include "win/ui/ModuleInstance.h"
 
@@ -153,6 +156,30 @@ TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItN
   JumpToEntry(MailHistoryList, 3);
   JumpToEntry(FavoriteFolderList, -1);
   EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?7");
+}
+
+TEST_F(FavoriteActionsOnHostTest, MailsOpenedAfterAHeaderWalkReachTheHistoryHoweverItEnded) {
+  const struct {
+    const char* name;
+    const char* mailer;
+    bool escape;
+    int result;
+  } cases[] = {{"found", "TovikSim sample generator", false, IdxFound},
+               {"not found", "Other", false, IdxNotFound},
+               {"Escape", "Other", true, IdxCancelled}};
+  for (const auto& c : cases) {
+    store.History.Clear();
+    ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+    uiauto::SetKeyDown(VK_ESCAPE, c.escape);
+    const int result = FindMailInCurrentFolder({{"X-Mailer", c.mailer}}, "Now searching...", nullptr);
+    uiauto::SetKeyDown(VK_ESCAPE, false);
+    EXPECT_EQ(result, c.result) << c.name;
+    // The user opens a mail, and the host says so.
+    ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?5"));
+    RecordMailHistory("Main\\Inbox\\?5");
+    ASSERT_EQ(store.History.GetCount(), 1u) << c.name;
+    EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?5") << c.name;
+  }
 }
 
 // A host that leaves the buffer alone for a header the mail lacks, and one that fills it to the end.
