@@ -240,6 +240,21 @@ TEST_F(FavoriteActionsOnHostTest, TreeStatesKeepTheirFileUnlessACaptureCompletes
   EXPECT_TRUE(host->IsFolderExpanded("Work\\"));
 }
 
+TEST_F(FavoriteActionsOnHostTest, AStateSavedFromATreeWithoutSubfoldersRestoresAsTheEmptyStateItIs) {
+  // What a capture writes for a tree in which no folder has subfolders: no node at all.
+  auto bare = std::make_unique<CFolderTreeItem>(4);
+  bare->DisplayName = "bare";
+  bare->SetTreeFileName(store.FolderTrees.MakeNewFileName());
+  bare->ForceOpen = 0;
+  ASSERT_TRUE(bare->SaveTreeState());
+  std::unique_ptr<CFavoriteItem> item = std::move(bare);
+  ASSERT_EQ(store.AddItem(item, FavoriteFolderTreeList), Added);
+  ASSERT_TRUE(host->ExpandFolder("Main\\", true));
+  JumpToEntry(FavoriteFolderTreeList, 0);
+  // Every folder the tree has now is one the state does not know, and it closes them.
+  EXPECT_FALSE(host->IsFolderExpanded("Main\\"));
+}
+
 TEST_F(FavoriteActionsOnHostTest, NewTreeStatesTakeValidIdsThatNoStateHas) {
   const struct {
     std::int32_t next;
