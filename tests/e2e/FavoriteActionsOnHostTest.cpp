@@ -31,6 +31,7 @@
 namespace {
 
 const char* const AskIsSearchedMail = "Is it a mail that you are searching?";
+const char* const AskDeleteLostMail = "Cannot find the mail.\nDo you delete it from your favorite list?";
 
 // What the user saw of an action: the texts of the message boxes and the open-mail guard meanwhile.
 struct Seen {
@@ -136,26 +137,47 @@ TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItN
   CMailItem* lost = AddMail("Main\\Inbox\\?9", MailHistoryList);
   AddMail("Main\\Inbox\\?8", MailHistoryList);
   AddMail("Main\\Inbox\\?2", MailHistoryList);
-  // The oldest entry now points at mail 7 by its Subject, From and Date only; the user denies it,
-  // and recording mail 7, now current, evicts the entry.
-  lost->MailId = "Main\\Inbox\\?99";
-  lost->MessageId.clear();
-  host->Mails().SelectMail("Main\\Inbox\\?7");
-  CMailItem seven;
-  FillMailItem(seven);
-  lost->Subject = seven.Subject;
-  lost->From = seven.From;
-  lost->Date = seven.Date;
+  // The oldest entry's id now names mail 7, and no mail of the folder has its headers: recording
+  // mail 7, shown under that id, evicts the entry.
+  lost->MailId = "Main\\Inbox\\?7";
+  lost->MessageId = "<nowhere@example.com>";
+  lost->Subject = "nowhere";
   ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
-  const Seen seen = Answering({IDNO}, [] { JumpToEntry(MailHistoryList, 2); });
-  EXPECT_EQ(seen.Texts, std::vector<std::string>{AskIsSearchedMail});
-  EXPECT_EQ(seen.Guards, std::vector<int>{0});  // a mail opened while the question is up is not recorded
+  const Seen seen = Answering({}, [] { JumpToEntry(MailHistoryList, 2); });
+  EXPECT_EQ(seen.Texts, std::vector<std::string>{});
   EXPECT_EQ(OpenMailGuard.load(), 1);
   EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?7");
   // Positions outside a list name nothing.
   JumpToEntry(MailHistoryList, 3);
   JumpToEntry(FavoriteFolderList, -1);
   EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?7");
+}
+
+TEST_F(FavoriteActionsOnHostTest, AHistoryJumpRecordsNoMailTheUserSaysIsNotTheOne) {
+  store.MailHistoryNum = 3;
+  store.History.SetMaxCount(3);
+  CMailItem* wanted = AddMail("Main\\Inbox\\?9", MailHistoryList);
+  AddMail("Main\\Inbox\\?8", MailHistoryList);
+  AddMail("Main\\Inbox\\?2", MailHistoryList);
+  // The oldest entry now points at mail 7 by its Subject, From and Date only; recording mail 7 would
+  // evict the entry.
+  wanted->MailId = "Main\\Inbox\\?99";
+  wanted->MessageId.clear();
+  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?7"));
+  CMailItem seven;
+  ASSERT_TRUE(FillMailItem(seven));
+  wanted->Subject = seven.Subject;
+  wanted->From = seven.From;
+  wanted->Date = seven.Date;
+  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+  const Seen seen = Answering({IDNO, IDNO}, [] { JumpToEntry(MailHistoryList, 2); });
+  EXPECT_EQ(seen.Texts, (std::vector<std::string>{AskIsSearchedMail, AskDeleteLostMail}));
+  EXPECT_EQ(seen.Guards, (std::vector<int>{0, 0}));  // a mail opened while a question is up is not recorded
+  EXPECT_EQ(OpenMailGuard.load(), 1);
+  ASSERT_EQ(store.History.GetCount(), 3u);
+  EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?2");
+  ASSERT_EQ(store.History.GetItemAt(2), wanted);
+  EXPECT_EQ(wanted->Failure, 1);
 }
 
 TEST_F(FavoriteActionsOnHostTest, MailsOpenedAfterAHeaderWalkReachTheHistoryHoweverItEnded) {
