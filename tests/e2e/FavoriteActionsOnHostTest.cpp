@@ -1,9 +1,11 @@
 // The jumps to favorites on TovikSim's host, with the plug-in's code in this process, where the scripts
 // cannot reach: Escape held through the mail search, an unreadable index, the open-mail guard while a
-// history jump asks, headers a stub host leaves unfilled, folder-tree files that cannot be written,
-// and a moved work area. A user thread answers the message boxes.
+// history jump asks, the history after a header walk, headers a stub host leaves unfilled, folder-tree
+// files that cannot be written or hold no folder, the focus after a folder jump, and a moved work
+// area. A user thread answers the message boxes.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <cstring>
@@ -359,6 +361,36 @@ TEST_F(FavoriteActionsOnHostTest, WindowStatesPutTheMainWindowBackOnAMonitor) {
     ShowWindow(frame, SW_RESTORE);
   }
   SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
+}
+
+int TreeActivations = 0;
+LRESULT CALLBACK CountActivations(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_MOUSEACTIVATE) ++TreeActivations;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(FavoriteActionsOnHostTest, AFolderJumpActivatesTheTreeOnlyWhenTheFocusIsElsewhere) {
+  auto folder = std::make_unique<CFolderItem>();
+  folder->DisplayName = "Work";
+  folder->FolderId = "Work\\";
+  std::unique_ptr<CFavoriteItem> item = std::move(folder);
+  ASSERT_EQ(store.AddItem(item, FavoriteFolderList), Added);
+  store.SetFocusAfterJump = true;
+  const HWND tree = host->Windows().Tree();
+  ASSERT_TRUE(SetWindowSubclass(tree, CountActivations, 1, 0));
+  const struct {
+    const char* name;
+    HWND focus;
+    int activations;
+  } cases[] = {{"focus in the list", host->Windows().List(), 1}, {"focus in the tree", tree, 0}};
+  for (const auto& c : cases) {
+    SetFocus(c.focus);
+    TreeActivations = 0;
+    JumpToEntry(FavoriteFolderList, 0);
+    EXPECT_EQ(TreeActivations, c.activations) << c.name;
+    EXPECT_EQ(GetFocus(), tree) << c.name;
+  }
+  RemoveWindowSubclass(tree, CountActivations, 1);
 }
 
 TEST_F(FavoriteActionsOnHostTest, HostMenusOfOtherTypesGetNothing) {
