@@ -200,5 +200,7 @@
 #define IDS_MENU_FIND_FAVORITE 58241
 #define IDS_COLUMN_LEADS_TO 58242
 #define IDS_MENU_TYPE_FIND 58243
+// Why the edit dialogs refuse a name.
+#define IDS_NAME_NEEDED 58260
 
 #endif
