@@ -95,6 +95,15 @@ class FavoriteActionsOnHostTest : public ::testing::Test {
     EXPECT_EQ(store.AddItem(item, kind), Added);
     return added;
   }
+  // A full history of three, mails 2, 8 and 9 from the newest; the oldest entry.
+  CMailItem* FullHistoryOfThree() {
+    store.MailHistoryNum = 3;
+    store.History.SetMaxCount(3);
+    CMailItem* oldest = AddMail("Main\\Inbox\\?9", MailHistoryList);
+    AddMail("Main\\Inbox\\?8", MailHistoryList);
+    AddMail("Main\\Inbox\\?2", MailHistoryList);
+    return oldest;
+  }
   std::string CurrentMail() const { return host->Mails().CurrentMailId(); }
   std::string Status() const { return uiauto::TextOf(host->Windows().StatusBar()); }
 
@@ -134,11 +143,7 @@ TEST_F(FavoriteActionsOnHostTest, EscapeAndAnUnreadableIndexEndTheMailSearchWith
 }
 
 TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItNoMore) {
-  store.MailHistoryNum = 3;
-  store.History.SetMaxCount(3);
-  CMailItem* lost = AddMail("Main\\Inbox\\?9", MailHistoryList);
-  AddMail("Main\\Inbox\\?8", MailHistoryList);
-  AddMail("Main\\Inbox\\?2", MailHistoryList);
+  CMailItem* lost = FullHistoryOfThree();
   // The oldest entry's id now names mail 7, and no mail of the folder has its headers: recording
   // mail 7, shown under that id, evicts the entry.
   lost->MailId = "Main\\Inbox\\?7";
@@ -156,11 +161,7 @@ TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItN
 }
 
 TEST_F(FavoriteActionsOnHostTest, AHistoryJumpRecordsNoMailTheUserSaysIsNotTheOne) {
-  store.MailHistoryNum = 3;
-  store.History.SetMaxCount(3);
-  CMailItem* wanted = AddMail("Main\\Inbox\\?9", MailHistoryList);
-  AddMail("Main\\Inbox\\?8", MailHistoryList);
-  AddMail("Main\\Inbox\\?2", MailHistoryList);
+  CMailItem* wanted = FullHistoryOfThree();
   // The oldest entry now points at mail 7 by its Subject, From and Date only; recording mail 7 would
   // evict the entry.
   wanted->MailId = "Main\\Inbox\\?99";
