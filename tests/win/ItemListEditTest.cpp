@@ -254,7 +254,8 @@ TEST_F(ItemListEditTest, AnEmptyNameIsRefusedWithAWarningThatSaysWhyAndTheOldNam
     uiauto::SetControlText(detail, IDC_TITLE, "");
     uiauto::ClickButton(detail, IDOK);
     answerWarningOf(detail);
-    detailTitle = uiauto::ControlText(detail, IDC_TITLE);
+    // The old name goes back into the box once the warning has returned.
+    uiauto::WaitFor([&] { return !(detailTitle = uiauto::ControlText(detail, IDC_TITLE)).empty(); });
     uiauto::ClickButton(detail, IDOK);
     uiauto::WaitUntilGone(detail);
     NMLVDISPINFOA ended = {};
