@@ -202,5 +202,7 @@
 #define IDS_MENU_TYPE_FIND 58243
 // What a jump tells the user beside the questions of its own.
 #define IDS_INDEX_UNREADABLE 58250
+// Why the edit dialogs refuse a name.
+#define IDS_NAME_NEEDED 58260
 
 #endif

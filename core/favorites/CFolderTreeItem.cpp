@@ -40,8 +40,13 @@ bool CFolderTreeItem::IsSameAs(const CFolderTreeItem& other) const {
 std::string CFolderTreeItem::GetTreeFilePath() const { return GetPluginFolder() + "\\" + TreeFileName; }
 
 CFolderTreeState& CFolderTreeItem::GetTreeState() {
-  if (TreeState.empty() && IsTreeFileName(TreeFileName)) TreeState.LoadFile(port::NativePath(GetTreeFilePath()));
+  LoadTreeState();
   return TreeState;
+}
+
+bool CFolderTreeItem::LoadTreeState() {
+  if (!TreeState.empty()) return true;
+  return IsTreeFileName(TreeFileName) && TreeState.LoadFile(port::NativePath(GetTreeFilePath()));
 }
 
 bool CFolderTreeItem::SaveTreeState() const {

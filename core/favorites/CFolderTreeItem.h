@@ -28,6 +28,10 @@ class CFolderTreeItem : public CFavoriteItem {
   void SetTreeFileName(const std::string& name) { TreeFileName = name; }
   // The state, read from the file first while it has no nodes.
   CFolderTreeState& GetTreeState();
+  // Reads the state from the file while it has no nodes, as GetTreeState does; false when it has
+  // none and the file cannot be read. A file without nodes, saved from a tree without subfolders,
+  // is a state all the same.
+  bool LoadTreeState();
   // Writes the state to the file; false when that fails (or the file name is not a plain name).
   bool SaveTreeState() const;
 

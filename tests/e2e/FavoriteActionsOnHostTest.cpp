@@ -1,9 +1,11 @@
 // The jumps to favorites on TovikSim's host, with the plug-in's code in this process, where the scripts
 // cannot reach: Escape held through the mail search, an unreadable index, the open-mail guard while a
-// history jump asks, headers a stub host leaves unfilled, folder-tree files that cannot be written,
-// and a moved work area. A user thread answers the message boxes.
+// history jump asks, the history after a header walk, headers a stub host leaves unfilled, folder-tree
+// files that cannot be written or hold no folder, the focus after a folder jump, and a moved work
+// area. A user thread answers the message boxes.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <cstring>
@@ -14,6 +16,7 @@
 
 #include "core/favorites/FavoriteStore.h"
 #include "core/hostlink/PluginPaths.h"
+#include "core/mail/CTovikIdxFile.h"
 #include "port/FileSystem.h"
 #include "port/Mbcs.h"
 #include "tests/e2e/HostInThisProcess.h"
@@ -21,13 +24,16 @@
 #include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/HostCallState.h"
+#include "win/host/MailSearch.h"
 #include "win/shell/HostMenuCommands.h"
+#include "win/shell/PluginLifecycle.h"
 #include "win/ui/CResourceTool.h"
 #include "win/ui/ModuleInstance.h"
 
 namespace {
 
 const char* const AskIsSearchedMail = "Is it a mail that you are searching?";
+const char* const AskDeleteLostMail = "Cannot find the mail.\nDo you delete it from your favorite list?";
 
 // What the user saw of an action: the texts of the message boxes and the open-mail guard meanwhile.
 struct Seen {
@@ -89,6 +95,15 @@ class FavoriteActionsOnHostTest : public ::testing::Test {
     EXPECT_EQ(store.AddItem(item, kind), Added);
     return added;
   }
+  // A full history of three, mails 2, 8 and 9 from the newest; the oldest entry.
+  CMailItem* FullHistoryOfThree() {
+    store.MailHistoryNum = 3;
+    store.History.SetMaxCount(3);
+    CMailItem* oldest = AddMail("Main\\Inbox\\?9", MailHistoryList);
+    AddMail("Main\\Inbox\\?8", MailHistoryList);
+    AddMail("Main\\Inbox\\?2", MailHistoryList);
+    return oldest;
+  }
   std::string CurrentMail() const { return host->Mails().CurrentMailId(); }
   std::string Status() const { return uiauto::TextOf(host->Windows().StatusBar()); }
 
@@ -128,31 +143,68 @@ TEST_F(FavoriteActionsOnHostTest, EscapeAndAnUnreadableIndexEndTheMailSearchWith
 }
 
 TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItNoMore) {
-  store.MailHistoryNum = 3;
-  store.History.SetMaxCount(3);
-  CMailItem* lost = AddMail("Main\\Inbox\\?9", MailHistoryList);
-  AddMail("Main\\Inbox\\?8", MailHistoryList);
-  AddMail("Main\\Inbox\\?2", MailHistoryList);
-  // The oldest entry now points at mail 7 by its Subject, From and Date only; the user denies it,
-  // and recording mail 7, now current, evicts the entry.
-  lost->MailId = "Main\\Inbox\\?99";
-  lost->MessageId.clear();
-  host->Mails().SelectMail("Main\\Inbox\\?7");
-  CMailItem seven;
-  FillMailItem(seven);
-  lost->Subject = seven.Subject;
-  lost->From = seven.From;
-  lost->Date = seven.Date;
+  CMailItem* lost = FullHistoryOfThree();
+  // The oldest entry's id now names mail 7, and no mail of the folder has its headers: recording
+  // mail 7, shown under that id, evicts the entry.
+  lost->MailId = "Main\\Inbox\\?7";
+  lost->MessageId = "<nowhere@example.com>";
+  lost->Subject = "nowhere";
   ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
-  const Seen seen = Answering({IDNO}, [] { JumpToEntry(MailHistoryList, 2); });
-  EXPECT_EQ(seen.Texts, std::vector<std::string>{AskIsSearchedMail});
-  EXPECT_EQ(seen.Guards, std::vector<int>{0});  // a mail opened while the question is up is not recorded
+  const Seen seen = Answering({}, [] { JumpToEntry(MailHistoryList, 2); });
+  EXPECT_EQ(seen.Texts, std::vector<std::string>{});
   EXPECT_EQ(OpenMailGuard.load(), 1);
   EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?7");
   // Positions outside a list name nothing.
   JumpToEntry(MailHistoryList, 3);
   JumpToEntry(FavoriteFolderList, -1);
   EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?7");
+}
+
+TEST_F(FavoriteActionsOnHostTest, AHistoryJumpRecordsNoMailTheUserSaysIsNotTheOne) {
+  CMailItem* wanted = FullHistoryOfThree();
+  // The oldest entry now points at mail 7 by its Subject, From and Date only; recording mail 7 would
+  // evict the entry.
+  wanted->MailId = "Main\\Inbox\\?99";
+  wanted->MessageId.clear();
+  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?7"));
+  CMailItem seven;
+  ASSERT_TRUE(FillMailItem(seven));
+  wanted->Subject = seven.Subject;
+  wanted->From = seven.From;
+  wanted->Date = seven.Date;
+  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+  const Seen seen = Answering({IDNO, IDNO}, [] { JumpToEntry(MailHistoryList, 2); });
+  EXPECT_EQ(seen.Texts, (std::vector<std::string>{AskIsSearchedMail, AskDeleteLostMail}));
+  EXPECT_EQ(seen.Guards, (std::vector<int>{0, 0}));  // a mail opened while a question is up is not recorded
+  EXPECT_EQ(OpenMailGuard.load(), 1);
+  ASSERT_EQ(store.History.GetCount(), 3u);
+  EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?2");
+  ASSERT_EQ(store.History.GetItemAt(2), wanted);
+  EXPECT_EQ(wanted->Failure, 1);
+}
+
+TEST_F(FavoriteActionsOnHostTest, MailsOpenedAfterAHeaderWalkReachTheHistoryHoweverItEnded) {
+  const struct {
+    const char* name;
+    const char* mailer;
+    bool escape;
+    int result;
+  } cases[] = {{"found", "TovikSim sample generator", false, IdxFound},
+               {"not found", "Other", false, IdxNotFound},
+               {"Escape", "Other", true, IdxCancelled}};
+  for (const auto& c : cases) {
+    store.History.Clear();
+    ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+    uiauto::SetKeyDown(VK_ESCAPE, c.escape);
+    const int result = FindMailInCurrentFolder({{"X-Mailer", c.mailer}}, "Now searching...", nullptr);
+    uiauto::SetKeyDown(VK_ESCAPE, false);
+    EXPECT_EQ(result, c.result) << c.name;
+    // The user opens a mail, and the host says so.
+    ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?5"));
+    RecordMailHistory("Main\\Inbox\\?5");
+    ASSERT_EQ(store.History.GetCount(), 1u) << c.name;
+    EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?5") << c.name;
+  }
 }
 
 // A host that leaves the buffer alone for a header the mail lacks, and one that fills it to the end.
@@ -211,6 +263,21 @@ TEST_F(FavoriteActionsOnHostTest, TreeStatesKeepTheirFileUnlessACaptureCompletes
   // The saved state comes back.
   EXPECT_EQ(RestoreFolderTreeState(state, 0), TreeWalkDone);
   EXPECT_TRUE(host->IsFolderExpanded("Work\\"));
+}
+
+TEST_F(FavoriteActionsOnHostTest, AStateSavedFromATreeWithoutSubfoldersRestoresAsTheEmptyStateItIs) {
+  // What a capture writes for a tree in which no folder has subfolders: no node at all.
+  auto bare = std::make_unique<CFolderTreeItem>(4);
+  bare->DisplayName = "bare";
+  bare->SetTreeFileName(store.FolderTrees.MakeNewFileName());
+  bare->ForceOpen = 0;
+  ASSERT_TRUE(bare->SaveTreeState());
+  std::unique_ptr<CFavoriteItem> item = std::move(bare);
+  ASSERT_EQ(store.AddItem(item, FavoriteFolderTreeList), Added);
+  ASSERT_TRUE(host->ExpandFolder("Main\\", true));
+  JumpToEntry(FavoriteFolderTreeList, 0);
+  // Every folder the tree has now is one the state does not know, and it closes them.
+  EXPECT_FALSE(host->IsFolderExpanded("Main\\"));
 }
 
 TEST_F(FavoriteActionsOnHostTest, NewTreeStatesTakeValidIdsThatNoStateHas) {
@@ -295,6 +362,36 @@ TEST_F(FavoriteActionsOnHostTest, WindowStatesPutTheMainWindowBackOnAMonitor) {
     ShowWindow(frame, SW_RESTORE);
   }
   SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
+}
+
+int TreeActivations = 0;
+LRESULT CALLBACK CountActivations(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_MOUSEACTIVATE) ++TreeActivations;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(FavoriteActionsOnHostTest, AFolderJumpActivatesTheTreeOnlyWhenTheFocusIsElsewhere) {
+  auto folder = std::make_unique<CFolderItem>();
+  folder->DisplayName = "Work";
+  folder->FolderId = "Work\\";
+  std::unique_ptr<CFavoriteItem> item = std::move(folder);
+  ASSERT_EQ(store.AddItem(item, FavoriteFolderList), Added);
+  store.SetFocusAfterJump = true;
+  const HWND tree = host->Windows().Tree();
+  ASSERT_TRUE(SetWindowSubclass(tree, CountActivations, 1, 0));
+  const struct {
+    const char* name;
+    HWND focus;
+    int activations;
+  } cases[] = {{"focus in the list", host->Windows().List(), 1}, {"focus in the tree", tree, 0}};
+  for (const auto& c : cases) {
+    SetFocus(c.focus);
+    TreeActivations = 0;
+    JumpToEntry(FavoriteFolderList, 0);
+    EXPECT_EQ(TreeActivations, c.activations) << c.name;
+    EXPECT_EQ(GetFocus(), tree) << c.name;
+  }
+  RemoveWindowSubclass(tree, CountActivations, 1);
 }
 
 TEST_F(FavoriteActionsOnHostTest, HostMenusOfOtherTypesGetNothing) {

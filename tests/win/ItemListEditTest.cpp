@@ -235,6 +235,50 @@ TEST_F(ItemListEditTest, RenamingAFolderToNothingKeepsItsName) {
   EXPECT_EQ(ReadStringEverywhere(GetSettingsFilePath(), "FavoriteFolders", "Item1_DisplayName"), "Job");
 }
 
+// Under Wine a user empties a name in the detail dialog (an emptied label edit ends as a cancelled
+// one); Windows ends an emptied label edit with an empty text, which the test gives as the list view
+// would.
+TEST_F(ItemListEditTest, AnEmptyNameIsRefusedWithAWarningThatSaysWhyAndTheOldNameStays) {
+  std::vector<std::string> warnings;
+  std::string detailTitle, rows;
+  const auto answerWarningOf = [&](HWND owner) {
+    HWND box = nullptr;
+    uiauto::WaitFor([&] { return (box = uiauto::FindMessageBoxOf(owner)) != nullptr; });
+    warnings.push_back(box ? uiauto::MessageBoxText(box) : "no warning");
+    if (box) uiauto::AnswerMessageBox(box, IDOK);
+  };
+  Edit(1, [&](HWND dialog) {
+    Select(dialog, {0});
+    uiauto::ClickButton(dialog, IDC_PROPERTY);
+    HWND detail = uiauto::WaitForDialog("RaZudazoved Detail");
+    uiauto::SetControlText(detail, IDC_TITLE, "");
+    uiauto::ClickButton(detail, IDOK);
+    answerWarningOf(detail);
+    // The old name goes back into the box once the warning has returned.
+    uiauto::WaitFor([&] { return !(detailTitle = uiauto::ControlText(detail, IDC_TITLE)).empty(); });
+    uiauto::ClickButton(detail, IDOK);
+    uiauto::WaitUntilGone(detail);
+    NMLVDISPINFOA ended = {};
+    ended.hdr.hwndFrom = ListOf(dialog);
+    ended.hdr.idFrom = IDC_ITEM_LIST;
+    ended.hdr.code = LVN_ENDLABELEDITA;
+    ended.item.iItem = 1;
+    ended.item.pszText = const_cast<char*>("");
+    // The dialog answers it only once the warning is closed: the sender goes on before.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(dialog, WM_NOTIFY, IDC_ITEM_LIST, reinterpret_cast<LPARAM>(&ended), SMTO_NORMAL, 200, &result);
+    answerWarningOf(dialog);
+    rows = Rows(dialog);
+    uiauto::ClickButton(dialog, IDOK);
+  });
+  const std::string why = "This favorite item needs a title: without one it would be dropped at the next start.\n"
+                          "The previous title is kept.";
+  EXPECT_EQ(warnings, (std::vector<std::string>{why, why}));
+  EXPECT_EQ(detailTitle, "Inbox");
+  EXPECT_EQ(rows, "Inbox|Work|News");
+  EXPECT_EQ(FolderNames(), "Inbox Work News ");
+}
+
 TEST_F(ItemListEditTest, ReopensWhereItWasLeftAlsoAfterCancelWithTheButtonsKeptAtTheEdges) {
   const RECT moved = {90, 70, 890, 620};
   RECT first = {}, second = {};

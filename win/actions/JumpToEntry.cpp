@@ -37,8 +37,9 @@ void ActivatePane(CWindow* pane) {
 void FocusTreeAfterJump() {
   CTovikMainWindow* main = GetMainWindow();
   if (!GetFavoriteInfo().SetFocusAfterJump || main == nullptr) return;
+  // By handle: the main window keeps wrappers of its own for the panes, which no lookup by handle gives.
   CWindow* tree = main->GetTreeWindow();
-  if (CWindow::FromHandle(GetFocus()) != tree) ActivatePane(tree);
+  if (tree != nullptr && GetFocus() != tree->GetHandle()) ActivatePane(tree);
 }
 
 void FocusListAfterJump() {

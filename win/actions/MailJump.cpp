@@ -42,9 +42,10 @@ bool MoveToMailFolder(const CMailItem& item) {
 }
 
 // Finds the mail in the current folder's index: by its Message-Id, else by Subject, From and Date,
-// which the user confirms. On IdxFound the item is filled anew from the found mail. An Escape or an
-// index that cannot be read ends the search with that result.
-int SearchCurrentFolder(CMailItem& item, CWaitCursor& wait) {
+// which the user confirms; `rejected` when the user denies the mail found. On IdxFound the item is
+// filled anew from the found mail. An Escape or an index that cannot be read ends the search with
+// that result.
+int SearchCurrentFolder(CMailItem& item, CWaitCursor& wait, bool& rejected) {
   ReselectCurrentFolder();
   const std::string path = GetCurrentFolderIndexPath();
   if (path.empty()) return IdxNotFound;
@@ -73,18 +74,22 @@ int SearchCurrentFolder(CMailItem& item, CWaitCursor& wait) {
   if (result != IdxFound) return result;
   PokeMailList();
   wait.Restore();
-  if (ShowMessage(IDS_ASK_IS_SEARCHED_MAIL, YesNoFlags) != IDYES) return IdxNotFound;
+  if (ShowMessage(IDS_ASK_IS_SEARCHED_MAIL, YesNoFlags) != IDYES) {
+    rejected = true;
+    return IdxNotFound;
+  }
   FillMailItem(item);
   return IdxFound;
 }
 
 // Selects the mail under its id and checks it, else searches its folder. IdxFound when the host
-// shows it now; `refilled` when the search took its values anew.
-int FindMail(CMailItem& item, bool inCurrentFolder, bool& refilled, CWaitCursor& wait) {
+// shows it now; `refilled` when the search took its values anew, `rejected` when the user denied
+// the mail it found.
+int FindMail(CMailItem& item, bool inCurrentFolder, bool& refilled, bool& rejected, CWaitCursor& wait) {
   if (!inCurrentFolder && !MoveToMailFolder(item)) return IdxNotFound;
   Host().SetCurrentMail(item.MailId.c_str());
   if (IsCurrentMail(item)) return IdxFound;
-  const int result = SearchCurrentFolder(item, wait);
+  const int result = SearchCurrentFolder(item, wait, rejected);
   refilled = result == IdxFound;
   return result;
 }
@@ -109,7 +114,8 @@ void JumpToMail(CMailItem& item, int kind) {
     inCurrentFolder = answer == IDYES;
   }
   bool refilled = false;
-  const int result = FindMail(item, inCurrentFolder, refilled, wait);
+  bool rejected = false;
+  const int result = FindMail(item, inCurrentFolder, refilled, rejected, wait);
   if (result == IdxFound) {
     item.Failure = 0;
     const bool dateTaken = item.Date.empty();
@@ -117,8 +123,8 @@ void JumpToMail(CMailItem& item, int kind) {
     if (dateTaken || refilled) store.SaveMails();
   }
   // Recording may evict the very entry jumped to from a full history: nothing touches the item
-  // after it unless the list still holds it.
-  if (history) RecordCurrentMailInHistory();
+  // after it unless the list still holds it. A mail the user turned down is none they chose to read.
+  if (history && !rejected) RecordCurrentMailInHistory();
   if (result == IdxFound || !ListHolds(list, &item)) return;
   canceller.Stop();
   if (result == IdxCancelled) {

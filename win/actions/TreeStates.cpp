@@ -84,9 +84,9 @@ int CaptureFolderTree(CFolderTreeItem& item) {
 
 int RestoreFolderTreeState(CFolderTreeItem& item, int keepSelectionVisible) {
   // A state that cannot be read would treat every folder as unknown: with ForceOpen 0 the whole
-  // tree would close.
-  const CFolderTreeState& state = item.GetTreeState();
-  if (state.empty()) return TreeWalkFailed;
+  // tree would close. One read without nodes is that of a tree without subfolders, and restores so.
+  if (!item.LoadTreeState()) return TreeWalkFailed;
+  const CFolderTreeState& state = item.TreeState;
   CTovikMainWindow* main = GetMainWindow();
   CWindow* tree = main ? main->GetTreeWindow() : nullptr;
   CWindow* treeParent = GetTreePaneParent();

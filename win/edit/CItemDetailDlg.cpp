@@ -94,7 +94,11 @@ bool CItemDetailDlg::GetChoice(LPARAM& data) {
 
 void CItemDetailDlg::OnOK() {
   const std::string title = GetItem(IDC_TITLE)->GetWindowText();
-  RenameFavorite(*m_item, title.substr(0, port::CutLength(title, MaxTitleLength)));
+  // A refused name changes nothing yet: the dialog stays, showing the name the favorite keeps.
+  if (RenameFavorite(this, *m_item, title.substr(0, port::CutLength(title, MaxTitleLength))) == NameRefused) {
+    GetItem(IDC_TITLE)->SetWindowText(m_item->GetDisplayName());
+    return;
+  }
   LPARAM data = 0;
   if (auto* folder = dynamic_cast<CFolderItem*>(m_item)) {
     if (GetChoice(data)) folder->TreeId = static_cast<std::int32_t>(data);

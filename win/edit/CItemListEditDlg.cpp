@@ -415,7 +415,8 @@ LRESULT CItemListEditDlg::EndRename(const NMLVDISPINFOA& info) {
   CFavoriteItem* favorite = ListOf(m_kind)->GetAt(static_cast<std::size_t>(info.item.iItem));
   if (info.item.pszText == nullptr || favorite == nullptr) return FALSE;
   // A name the favorite cannot do without stays as it was; the row shows what the menus will show.
-  if (RenameFavorite(*favorite, info.item.pszText)) SetChanged();
+  // Windows ends an emptied edit with an empty text (Wine as a cancelled edit).
+  if (RenameFavorite(this, *favorite, info.item.pszText) == Renamed) SetChanged();
   FillRow(info.item.iItem);
   return FALSE;
 }

@@ -113,14 +113,15 @@ std::string RelatedInfoText(CFavoriteItem& item, const CFolderTreeItemList* tree
   return std::string();
 }
 
-bool RenameFavorite(CFavoriteItem& item, const std::string& name) {
+RenameResult RenameFavorite(const CWindow* owner, CFavoriteItem& item, const std::string& name) {
   // The name as shown, left as it was, is no new name: a mail without one of its own keeps following
   // its subject, sender and the title length.
-  if (name == item.GetDisplayName()) return false;
+  if (name == item.GetDisplayName()) return NameUnchanged;
   const std::string previous = item.DisplayName;
   const bool wasValid = item.IsValid();
   item.SetDisplayName(name);
-  if (item.IsValid() || !wasValid) return true;
+  if (item.IsValid() || !wasValid) return Renamed;
   item.SetDisplayName(previous);
-  return false;
+  CResourceTool::MessageBox(owner, IDS_NAME_NEEDED, AppTitle, MB_OK | MB_ICONEXCLAMATION);
+  return NameRefused;
 }

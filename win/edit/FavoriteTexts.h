@@ -7,6 +7,7 @@
 
 class CFavoriteItem;
 class CFolderTreeItemList;
+class CWindow;
 
 // "Maximized", "Minimized", or "(left, top) - (right, bottom)".
 std::string WindowRectText(const ScreenRect& rect);
@@ -19,7 +20,10 @@ std::string InternalInfoText(const CFavoriteItem& item);
 // What the host and the other favorites say about it; `trees` may be none.
 std::string RelatedInfoText(CFavoriteItem& item, const CFolderTreeItemList* trees);
 
+// What became of a name given to a favorite.
+enum RenameResult { Renamed, NameUnchanged, NameRefused };
+
 // Gives the favorite the name, unless it is the name the favorite shows already or the favorite would
-// then be invalid (every kind but a mail needs a name, and the next start would drop it): false, and
-// the old name kept, in those cases.
-bool RenameFavorite(CFavoriteItem& item, const std::string& name);
+// then be invalid (every kind but a mail needs a name, and the next start would drop it): the old
+// name is kept then, and a refused name is explained in a warning over `owner`.
+RenameResult RenameFavorite(const CWindow* owner, CFavoriteItem& item, const std::string& name);

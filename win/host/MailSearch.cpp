@@ -76,9 +76,11 @@ int WalkMails(const std::vector<MailCondition>& conditions, CTovikMainWindow* ma
     if (IsCancelledNow(main)) result = IdxCancelled;
   }
   // Drawing was turned off by taking the frame's visible style away: showing it again redraws it
-  // with everything in it.
+  // with everything in it. Its drawing is then on again in name too, whatever ended the walk: while
+  // it is not, the mails the host opens count as the plug-in's own work and none reaches the history.
   if (frame) {
     frame->ShowWindow(SW_SHOW);
+    frame->SetRedraw(true);
     frame->Invalidate(true);
   }
   return result;
