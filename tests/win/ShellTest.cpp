@@ -76,7 +76,8 @@ TEST_F(LoadedPlugin, EntryPointResultsBeforeTheirFeaturesLand) {
   EXPECT_EQ(EntryPoint<TVC_OnExit_t>(plugin, "TVC_OnExit")(), 0);
 }
 
-// A menu as the user sees it, item by item and into its pop-ups: id and text, or a separator.
+// A menu as the user sees it, item by item and into its pop-ups: id and text, a pop-up's text, or a
+// separator.
 std::vector<std::string> Describe(HMENU menu) {
   std::vector<std::string> items;
   for (int position = 0; position < GetMenuItemCount(menu); ++position) {
@@ -87,9 +88,11 @@ std::vector<std::string> Describe(HMENU menu) {
     item.dwTypeData = text;
     item.cch = sizeof text;
     GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item);
-    items.push_back((item.fType & MFT_SEPARATOR) ? std::string("separator") : std::to_string(item.wID) + " " + text);
     if (item.hSubMenu != nullptr) {
+      items.push_back(std::string("pop-up ") + text);
       for (const std::string& inner : Describe(item.hSubMenu)) items.push_back("  " + inner);
+    } else {
+      items.push_back((item.fType & MFT_SEPARATOR) ? std::string("separator") : std::to_string(item.wID) + " " + text);
     }
   }
   return items;

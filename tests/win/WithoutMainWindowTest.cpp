@@ -19,14 +19,16 @@
 
 namespace {
 
-// The title of the first window the action opened, answered away as a user would; empty if none.
+// What the first window the action opened showed (a dialog's title, a message box's text), once
+// answered away as a user would; empty if none opened.
 std::string WindowOpenedBy(void (*action)()) {
   std::atomic<bool> done{false};
   std::string opened;
   uiauto::UserThread user([&] {
     while (!done) {
       if (HWND window = uiauto::FindModalWindow()) {
-        if (opened.empty()) opened = "\"" + uiauto::TextOf(window) + "\"";
+        const std::string shown = uiauto::IsMessageBox(window) ? uiauto::MessageBoxText(window) : uiauto::TextOf(window);
+        if (opened.empty()) opened = "\"" + shown + "\"";
         uiauto::Dismiss(window);
         uiauto::WaitUntilGone(window);
       }

@@ -24,7 +24,6 @@ class CTovikStatusWindow : public CWindow {
   void EndKeeper();
 
  private:
-
   // Shared with the keeper thread, which owns a copy of everything it reads.
   std::shared_ptr<StickyKeeper> m_keeper;
 };
