@@ -1,8 +1,8 @@
 // The jumps to favorites on TovikSim's host, with the plug-in's code in this process, where the scripts
 // cannot reach: Escape held through the mail search, an unreadable index, the open-mail guard while a
 // history jump asks, the history after a header walk, headers a stub host leaves unfilled, folder-tree
-// files that cannot be written or hold no folder, the focus after a folder jump, and a moved work
-// area. A user thread answers the message boxes.
+// files that cannot be written or hold no folder, the focus after a folder jump, a mail found again
+// as another entry of its list, and a moved work area. A user thread answers the message boxes.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -159,6 +159,25 @@ TEST_F(FavoriteActionsOnHostTest, AFailedHistoryJumpThatEvictsItsEntryTouchesItN
   JumpToEntry(MailHistoryList, 3);
   JumpToEntry(FavoriteFolderList, -1);
   EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?7");
+}
+
+TEST_F(FavoriteActionsOnHostTest, AMailFoundAgainAsAnotherEntryOfItsListLeavesOneEntry) {
+  CMailItem* eight = AddMail("Main\\Inbox\\?8");
+  // Registered before a renumbering took its id away: mail 8's headers under an id no mail has.
+  CMailItem* stale = AddMail("Main\\Inbox\\?9");
+  stale->MailId = "Main\\Inbox\\?80";
+  stale->Subject = eight->Subject;
+  stale->From = eight->From;
+  stale->Date = eight->Date;
+  stale->MessageId = eight->MessageId;
+  stale->DisplayName = "jumped to";
+  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+  const Seen seen = Answering({}, [] { JumpToEntry(FavoriteMailList, 1); });
+  EXPECT_EQ(seen.Texts, std::vector<std::string>{});
+  EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?8");
+  ASSERT_EQ(store.Mails.GetCount(), 1u) << "two entries of one mail, of which the next start keeps one";
+  EXPECT_EQ(store.Mails.GetItemAt(0), stale) << "the entry jumped to stays, with its name";
+  EXPECT_EQ(stale->MailId, "Main\\Inbox\\?8");
 }
 
 TEST_F(FavoriteActionsOnHostTest, AHistoryJumpRecordsNoMailTheUserSaysIsNotTheOne) {

@@ -120,7 +120,12 @@ void JumpToMail(CMailItem& item, int kind) {
     item.Failure = 0;
     const bool dateTaken = item.Date.empty();
     if (dateTaken) item.Date = ReadCurrentMailHeader("Date");
-    if (dateTaken || refilled) store.SaveMails();
+    // Changed in place, the item may have become the same as another entry: a list holds no two,
+    // and a file holding both would lose one at the next start.
+    if (dateTaken || refilled) {
+      list.RemoveOthersSameAs(item);
+      store.SaveMails();
+    }
   }
   // Recording may evict the very entry jumped to from a full history: nothing touches the item
   // after it unless the list still holds it. A mail the user turned down is none they chose to read.
