@@ -10,6 +10,7 @@
 namespace {
 
 const char* const DamageNames[] = {"deleted", "truncated", "replaced by garbage", "locked", "unlocked"};
+const char* const ModeNames[] = {"mails open on the list's timer"};
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   FILE* file = std::fopen(path.c_str(), "rb");
@@ -127,4 +128,10 @@ void CHostFaults::BeforeSelect() {
   Say("question box \"%s\" answered %s", title, answer == IDYES ? "Yes" : answer == IDNO ? "No" : "otherwise");
   SimFolder* folder = m_mails.CurrentFolder();
   if (answer == IDYES && folder) WriteFolderIndex(m_store.DataFolder() + folder->Id + FolderIndexFileName, *folder);
+}
+
+void CHostFaults::Switch(HostMode mode, bool on) {
+  m_modes[static_cast<int>(mode)] = on;
+  if (mode == HostMode::DeferredOpen) m_mails.SetDeferredOpen(on);
+  Say("fault: %s %s", ModeNames[static_cast<int>(mode)], on ? "on" : "off");
 }

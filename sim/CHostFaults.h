@@ -1,7 +1,8 @@
 #pragma once
 // Faults on demand, so that the plug-in's fallbacks can be exercised: a folder's mails renumbered
-// (stored mail ids go stale), a folder removed or renamed, and the host's "Message from Tovik!"
-// Yes/No box shown whenever a mail is about to be selected.
+// (stored mail ids go stale), a folder removed or renamed, the host's "Message from Tovik!"
+// Yes/No box shown whenever a mail is about to be selected, and modes in which the host answers as
+// harshly as a real one may.
 #include <windows.h>
 
 #include <string>
@@ -17,6 +18,11 @@ enum class IndexDamage {
   Garbage,    // replaced by bytes that are no index
   Locked,     // held open by another program, so that nobody else can read it
   Unlocked,   // the lock given up again
+};
+
+// Ways of answering that a real host may have, each switched on and off.
+enum class HostMode {
+  DeferredOpen,  // a selected mail opens only on the mail list's timer
 };
 
 class CHostFaults {
@@ -39,6 +45,8 @@ class CHostFaults {
   void SetAskBeforeSelect(bool ask);
   // The question box, when that fault is on; Yes rewrites the current folder's index.
   void BeforeSelect();
+  bool IsOn(HostMode mode) const { return m_modes[static_cast<int>(mode)]; }
+  void Switch(HostMode mode, bool on);
 
  private:
   CMailStore& m_store;
@@ -46,4 +54,5 @@ class CHostFaults {
   const CHostWindows& m_windows;
   bool m_askBeforeSelect = false;
   HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
+  bool m_modes[1] = {};
 };

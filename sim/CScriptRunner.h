@@ -55,6 +55,7 @@ class CScriptRunner {
   std::string Echo(const std::vector<std::string>& words);
   std::string Close(const std::vector<std::string>& words);
 
+  std::string WaitForOpenMail();
   std::string ExpectHostState(const std::vector<std::string>& words);
   std::string ExpectPlugin(const std::vector<std::string>& words);
   std::string ExpectFile(const std::vector<std::string>& words);

@@ -90,6 +90,7 @@ const CSoakRunner::ActionKind CSoakRunner::Actions[] = {
     {"fault-remove", 1, false, &CSoakRunner::RemoveFolder},
     {"fault-host-question", 1, false, &CSoakRunner::ToggleHostQuestion},
     {"fault-index", 2, false, &CSoakRunner::DamageIndex},
+    {"fault-host-mode", 1, false, &CSoakRunner::ToggleHostMode},
 };
 
 CSoakRunner::CSoakRunner(CMainFrame& host, const SoakOptions& options)
@@ -366,4 +367,10 @@ void CSoakRunner::DamageIndex() {
   static const IndexDamage damages[] = {IndexDamage::Missing, IndexDamage::Truncated, IndexDamage::Garbage,
                                         IndexDamage::Locked, IndexDamage::Unlocked};
   m_host.Faults().DamageIndex(RandomFolderId(), damages[Random(sizeof damages / sizeof damages[0])]);
+}
+
+void CSoakRunner::ToggleHostMode() {
+  static const HostMode modes[] = {HostMode::DeferredOpen};
+  const HostMode mode = modes[Random(sizeof modes / sizeof modes[0])];
+  m_host.Faults().Switch(mode, !m_host.Faults().IsOn(mode));
 }

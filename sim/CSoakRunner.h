@@ -85,6 +85,7 @@ class CSoakRunner {
   void RemoveFolder();
   void ToggleHostQuestion();
   void DamageIndex();
+  void ToggleHostMode();
 
   CMainFrame& m_host;
   SoakOptions m_options;
