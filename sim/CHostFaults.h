@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "sim/CHostWindows.h"
 #include "sim/CMailListPane.h"
@@ -22,7 +23,9 @@ enum class IndexDamage {
 
 // Ways of answering that a real host may have, each switched on and off.
 enum class HostMode {
-  DeferredOpen,  // a selected mail opens only on the mail list's timer
+  DeferredOpen,        // a selected mail opens only on the mail list's timer
+  MissingTexts,        // a text the host has none of comes as NULL (no current mail too)
+  SharedAnswerBuffer,  // every text answer lives in one buffer that the next answer overwrites
 };
 
 class CHostFaults {
@@ -47,6 +50,12 @@ class CHostFaults {
   void BeforeSelect();
   bool IsOn(HostMode mode) const { return m_modes[static_cast<int>(mode)]; }
   void Switch(HostMode mode, bool on);
+  // How a host function hands out a text, as the modes have it.
+  LPCSTR AnswerText(std::string& own, const std::string& text);
+  // A text argument handed to `function`. NULL, or the host's own answer buffer, is noted as a
+  // misuse; with one answer buffer the host begins its answer (`beginsAnswer`) before it reads it.
+  std::string TakeText(LPCSTR text, const char* function, bool beginsAnswer);
+  const std::vector<std::string>& Misuses() const { return m_misuses; }
 
  private:
   CMailStore& m_store;
@@ -54,5 +63,7 @@ class CHostFaults {
   const CHostWindows& m_windows;
   bool m_askBeforeSelect = false;
   HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
-  bool m_modes[1] = {};
+  bool m_modes[3] = {};
+  char m_sharedAnswer[4096] = {};
+  std::vector<std::string> m_misuses;
 };

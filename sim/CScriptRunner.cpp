@@ -28,7 +28,9 @@ std::string Mismatch(const std::string& what, const std::string& actual, const s
 }
 
 const HostMode* HostModeNamed(const std::string& name) {
-  static const std::map<std::string, HostMode> modes = {{"deferred-open", HostMode::DeferredOpen}};
+  static const std::map<std::string, HostMode> modes = {{"deferred-open", HostMode::DeferredOpen},
+                                                        {"missing-texts", HostMode::MissingTexts},
+                                                        {"shared-buffer", HostMode::SharedAnswerBuffer}};
   const auto found = modes.find(name);
   return found == modes.end() ? nullptr : &found->second;
 }
@@ -128,7 +130,19 @@ void CScriptRunner::CloseHost() {
   m_host.Close();
   int line = 0;
   const std::string failure = m_answerer->EndAction(line);
-  if (!failure.empty()) Fail(line ? line : m_steps.empty() ? 0 : m_steps.back().Line, failure);
+  const int lastLine = m_steps.empty() ? 0 : m_steps.back().Line;
+  if (!failure.empty()) Fail(line ? line : lastLine, failure);
+  const std::string misuse = NewMisuse();
+  if (!misuse.empty()) Fail(lastLine, misuse);
+}
+
+std::string CScriptRunner::NewMisuse() {
+  // A real host may crash on what this one only notes.
+  const std::vector<std::string>& misuses = m_host.Faults().Misuses();
+  if (m_misusesSeen >= misuses.size()) return std::string();
+  const std::string misuse = "the host function " + misuses[m_misusesSeen];
+  m_misusesSeen = misuses.size();
+  return misuse;
 }
 
 void CScriptRunner::RunStep(const ScriptStep& step) {
@@ -149,10 +163,13 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
   int answerLine = 0;
   const std::string answerFailure = m_answerer ? m_answerer->EndAction(answerLine) : std::string();
+  const std::string misuse = NewMisuse();
   if (!failure.empty()) {
     Fail(step.Line, failure);
   } else if (!answerFailure.empty()) {
     Fail(answerLine ? answerLine : step.Line, answerFailure);
+  } else if (!misuse.empty()) {
+    Fail(step.Line, misuse);
   }
 }
 
@@ -289,7 +306,8 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
     done = m_host.Faults().DamageIndex(words[2], damage->second);
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off"
-           " | index <folder id> missing|truncated|garbage|locked|unlocked | deferred-open on|off";
+           " | index <folder id> missing|truncated|garbage|locked|unlocked | deferred-open|missing-texts|shared-buffer"
+           " on|off";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";
 }

@@ -170,6 +170,7 @@ void CSoakRunner::RunAction(const ActionKind& kind) {
   }
   CheckNothingLeftOpen(kind.Name);
   CheckFavorites(kind.Name, account.MayDelete);
+  CheckHostUse(kind.Name);
   Log("action %d %s %.1f %d %d", m_actions, kind.Name, milliseconds, account.Answers, account.MayDelete ? 1 : 0);
 }
 
@@ -193,6 +194,15 @@ void CSoakRunner::CheckNothingLeftOpen(const char* action) {
   Fail(std::string("a window was left open after \"") + action + "\": \"" + uiauto::TextOf(left) + "\" (" +
        uiauto::ClassOf(left) + ")");
   uiauto::Dismiss(left);
+}
+
+void CSoakRunner::CheckHostUse(const char* action) {
+  // A real host may crash on what this one only notes.
+  const std::vector<std::string>& misuses = m_host.Faults().Misuses();
+  if (m_misusesSeen < misuses.size()) {
+    Fail(std::string("in \"") + action + "\" the host function " + misuses[m_misusesSeen]);
+  }
+  m_misusesSeen = misuses.size();
 }
 
 void CSoakRunner::CheckFavorites(const char* action, bool mayDelete) {
@@ -370,7 +380,7 @@ void CSoakRunner::DamageIndex() {
 }
 
 void CSoakRunner::ToggleHostMode() {
-  static const HostMode modes[] = {HostMode::DeferredOpen};
+  static const HostMode modes[] = {HostMode::DeferredOpen, HostMode::MissingTexts, HostMode::SharedAnswerBuffer};
   const HostMode mode = modes[Random(sizeof modes / sizeof modes[0])];
   m_host.Faults().Switch(mode, !m_host.Faults().IsOn(mode));
 }
