@@ -11,6 +11,8 @@ namespace {
 
 const char* const DamageNames[] = {"deleted", "truncated", "replaced by garbage", "given another version",
                                    "locked", "unlocked"};
+const char* const ModeNames[] = {"mails open on the list's timer", "missing texts come as NULL",
+                                 "one buffer for every text answer"};
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   FILE* file = std::fopen(path.c_str(), "rb");
@@ -129,4 +131,31 @@ void CHostFaults::BeforeSelect() {
   Say("question box \"%s\" answered %s", title, answer == IDYES ? "Yes" : answer == IDNO ? "No" : "otherwise");
   SimFolder* folder = m_mails.CurrentFolder();
   if (answer == IDYES && folder) WriteFolderIndex(m_store.DataFolder() + folder->Id + FolderIndexFileName, *folder);
+}
+
+void CHostFaults::Switch(HostMode mode, bool on) {
+  m_modes[static_cast<int>(mode)] = on;
+  if (mode == HostMode::DeferredOpen) m_mails.SetDeferredOpen(on);
+  Say("fault: %s %s", ModeNames[static_cast<int>(mode)], on ? "on" : "off");
+}
+
+LPCSTR CHostFaults::AnswerText(std::string& own, const std::string& text) {
+  if (IsOn(HostMode::MissingTexts) && text.empty()) return nullptr;
+  if (!IsOn(HostMode::SharedAnswerBuffer)) {
+    own = text;
+    return own.c_str();
+  }
+  const size_t length = text.copy(m_sharedAnswer, sizeof m_sharedAnswer - 1);
+  m_sharedAnswer[length] = '\0';
+  return m_sharedAnswer;
+}
+
+std::string CHostFaults::TakeText(LPCSTR text, const char* function, bool beginsAnswer) {
+  const bool own = text == m_sharedAnswer;
+  if (text == nullptr || own) {
+    m_misuses.push_back(std::string(function) + (text ? " was handed its own answer buffer" : " was handed NULL"));
+    Say("host misuse: %s", m_misuses.back().c_str());
+  }
+  if (beginsAnswer && IsOn(HostMode::SharedAnswerBuffer)) m_sharedAnswer[0] = '\0';
+  return text ? std::string(text) : std::string();
 }

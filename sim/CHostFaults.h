@@ -1,10 +1,12 @@
 #pragma once
 // Faults on demand, so that the plug-in's fallbacks can be exercised: a folder's mails renumbered
-// (stored mail ids go stale), a folder removed or renamed, a folder's index damaged, and the host's
-// "Message from Tovik!" Yes/No box shown whenever a mail is about to be selected.
+// (stored mail ids go stale), a folder removed or renamed, a folder's index damaged, the host's
+// "Message from Tovik!" Yes/No box shown whenever a mail is about to be selected, and modes in which
+// the host answers as harshly as a real one may.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "sim/CHostWindows.h"
 #include "sim/CMailListPane.h"
@@ -19,6 +21,13 @@ enum class IndexDamage {
               // yet readers of the index refuse it
   Locked,     // held open by another program, so that nobody else can read it
   Unlocked,   // the lock given up again
+};
+
+// Ways of answering that a real host may have, each switched on and off.
+enum class HostMode {
+  DeferredOpen,        // a selected mail opens only on the mail list's timer
+  MissingTexts,        // a text the host has none of comes as NULL (no current mail too)
+  SharedAnswerBuffer,  // every text answer lives in one buffer that the next answer overwrites
 };
 
 class CHostFaults {
@@ -41,6 +50,14 @@ class CHostFaults {
   void SetAskBeforeSelect(bool ask);
   // The question box, when that fault is on; Yes rewrites the current folder's index.
   void BeforeSelect();
+  bool IsOn(HostMode mode) const { return m_modes[static_cast<int>(mode)]; }
+  void Switch(HostMode mode, bool on);
+  // How a host function hands out a text, as the modes have it.
+  LPCSTR AnswerText(std::string& own, const std::string& text);
+  // A text argument handed to `function`. NULL, or the host's own answer buffer, is noted as a
+  // misuse; with one answer buffer the host begins its answer (`beginsAnswer`) before it reads it.
+  std::string TakeText(LPCSTR text, const char* function, bool beginsAnswer);
+  const std::vector<std::string>& Misuses() const { return m_misuses; }
 
  private:
   CMailStore& m_store;
@@ -48,4 +65,7 @@ class CHostFaults {
   const CHostWindows& m_windows;
   bool m_askBeforeSelect = false;
   HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
+  bool m_modes[3] = {};
+  char m_sharedAnswer[4096] = {};
+  std::vector<std::string> m_misuses;
 };

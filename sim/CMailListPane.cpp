@@ -7,6 +7,8 @@ namespace {
 
 // The list opens the focused mail on this timer; plug-ins poke it to have that done now.
 const UINT_PTR TimerId = 2350;
+// How long a deferred open waits for the timer: long beside a plug-in's loop over selected mails.
+const UINT DeferredOpenMilliseconds = 300;
 
 }  // namespace
 
@@ -60,7 +62,7 @@ bool CMailListPane::SelectMail(const std::string& mailId) {
   }
   if (folder != m_currentFolder && !m_tree.Select(*folder)) return false;
   SelectOnly(static_cast<int>(position));
-  OpenMail(static_cast<int>(position));
+  OpenOrDefer(static_cast<int>(position));
   return true;
 }
 
@@ -71,7 +73,7 @@ bool CMailListPane::SelectMails(const std::vector<int>& positions) {
   }
   SelectOnly(positions.back());
   for (int position : positions) SetQuietly(position, LVIS_SELECTED, LVIS_SELECTED);
-  OpenMail(positions.back());
+  OpenOrDefer(positions.back());
   return true;
 }
 
@@ -86,6 +88,7 @@ void CMailListPane::SelectAll() { ListView_SetItemState(m_windows.List(), -1, LV
 
 void CMailListPane::ClearSelection() {
   SetQuietly(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  StopPendingOpen();
   m_currentMail = -1;
   m_viewText.clear();
   InvalidateRect(m_windows.View(), nullptr, TRUE);
@@ -107,6 +110,7 @@ void CMailListPane::ReloadStore() {
 void CMailListPane::ShowStoreAgain(const std::string& folderId, const std::string& mailboxId) {
   m_currentFolder = nullptr;
   m_currentMail = -1;
+  StopPendingOpen();
   m_refillingTree = true;
   m_tree.Fill(m_store);
   m_refillingTree = false;
@@ -118,6 +122,7 @@ void CMailListPane::OnFolderSelected(SimFolder* folder) {
   m_store.SaveChangedIndexes();
   m_currentFolder = folder;
   m_currentMail = -1;
+  StopPendingOpen();
   m_viewText.clear();
   m_quietList = true;
   ListView_SetItemCountEx(m_windows.List(), static_cast<int>(folder->Mails.size()), 0);
@@ -136,12 +141,13 @@ void CMailListPane::OnNotify(const NMHDR& header, LPARAM lParam) {
   if (m_quietList || change.iItem < 0) return;
   if ((change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED)) {
     m_beforeSelect();
-    OpenMail(change.iItem);
+    OpenOrDefer(change.iItem);
   }
 }
 
 LRESULT CMailListPane::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == TimerId) {
+    StopPendingOpen();
     const int focused = ListView_GetNextItem(m_windows.List(), -1, LVNI_FOCUSED);
     if (focused >= 0 && focused != m_currentMail) OpenMail(focused);
     InvalidateRect(m_windows.View(), nullptr, TRUE);
@@ -188,6 +194,19 @@ void CMailListPane::OpenMail(int position) {
   const std::string mailId = CurrentMailId();
   Say("mail %s is open", mailId.c_str());
   m_plugins.OpenMail(mailId);
+}
+
+void CMailListPane::OpenOrDefer(int position) {
+  if (!m_deferOpen) return OpenMail(position);
+  // Selecting again restarts the wait, as the list's own timer does.
+  m_openPending = SetTimer(m_windows.List(), TimerId, DeferredOpenMilliseconds, nullptr) != 0;
+  Say("mail %s is selected, to open on the list's timer", MailIdAt(position).c_str());
+}
+
+void CMailListPane::StopPendingOpen() {
+  if (!m_openPending) return;
+  KillTimer(m_windows.List(), TimerId);
+  m_openPending = false;
 }
 
 void CMailListPane::SelectOnly(int position) {

@@ -1,7 +1,8 @@
 #pragma once
 // The host's mail list (the current folder's mails, several selectable) and the message view below
 // it that shows the opened mail. It keeps which folder and mail are current, answers the host
-// functions about them, and tells the plug-ins about every mail it opens.
+// functions about them, and tells the plug-ins about every mail it opens. With deferred opening on,
+// a selected mail opens only when the list's timer 2350 fires (or a plug-in sends it that timer).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -39,6 +40,9 @@ class CMailListPane {
   void SelectAll();
   void ClearSelection();
   void MarkAllRead();
+  void SetDeferredOpen(bool deferred) { m_deferOpen = deferred; }
+  // A selected mail waits for the list's timer to be opened.
+  bool IsOpenPending() const { return m_openPending; }
   // Reads the store from disk again, as the host's Refresh does.
   void ReloadStore();
   // After the store was read again: the tree anew, the same folder current when it still exists,
@@ -53,6 +57,9 @@ class CMailListPane {
  private:
   void OnGetDispInfo(NMLVDISPINFOA& info);
   void OpenMail(int position);
+  // Opens the mail now, or has the list's timer open it when opening is deferred.
+  void OpenOrDefer(int position);
+  void StopPendingOpen();
   void SelectOnly(int position);
   // Changes the list's selection without taking it for the user's.
   void SetQuietly(int position, UINT state, UINT mask);
@@ -66,6 +73,8 @@ class CMailListPane {
   int m_currentMail = -1;        // list position of the opened mail
   bool m_quietList = false;      // the host itself changes the list selection
   bool m_refillingTree = false;  // tree items may name folders the store no longer has
+  bool m_deferOpen = false;
+  bool m_openPending = false;
   std::string m_viewText;
   std::string m_dispText;
 };

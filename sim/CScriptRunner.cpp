@@ -27,6 +27,14 @@ std::string Mismatch(const std::string& what, const std::string& actual, const s
   return what + " is \"" + actual + "\", expected \"" + expected + "\"";
 }
 
+const HostMode* HostModeNamed(const std::string& name) {
+  static const std::map<std::string, HostMode> modes = {{"deferred-open", HostMode::DeferredOpen},
+                                                        {"missing-texts", HostMode::MissingTexts},
+                                                        {"shared-buffer", HostMode::SharedAnswerBuffer}};
+  const auto found = modes.find(name);
+  return found == modes.end() ? nullptr : &found->second;
+}
+
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
@@ -122,7 +130,19 @@ void CScriptRunner::CloseHost() {
   m_host.Close();
   int line = 0;
   const std::string failure = m_answerer->EndAction(line);
-  if (!failure.empty()) Fail(line ? line : m_steps.empty() ? 0 : m_steps.back().Line, failure);
+  const int lastLine = m_steps.empty() ? 0 : m_steps.back().Line;
+  if (!failure.empty()) Fail(line ? line : lastLine, failure);
+  const std::string misuse = NewMisuse();
+  if (!misuse.empty()) Fail(lastLine, misuse);
+}
+
+std::string CScriptRunner::NewMisuse() {
+  // A real host may crash on what this one only notes.
+  const std::vector<std::string>& misuses = m_host.Faults().Misuses();
+  if (m_misusesSeen >= misuses.size()) return std::string();
+  const std::string misuse = "the host function " + misuses[m_misusesSeen];
+  m_misusesSeen = misuses.size();
+  return misuse;
 }
 
 void CScriptRunner::RunStep(const ScriptStep& step) {
@@ -143,10 +163,13 @@ void CScriptRunner::RunStep(const ScriptStep& step) {
   const std::string failure = (this->*FindAction(step.Words[0]))(step.Words);
   int answerLine = 0;
   const std::string answerFailure = m_answerer ? m_answerer->EndAction(answerLine) : std::string();
+  const std::string misuse = NewMisuse();
   if (!failure.empty()) {
     Fail(step.Line, failure);
   } else if (!answerFailure.empty()) {
     Fail(answerLine ? answerLine : step.Line, answerFailure);
+  } else if (!misuse.empty()) {
+    Fail(step.Line, misuse);
   }
 }
 
@@ -181,7 +204,15 @@ std::string CScriptRunner::SelectMail(const std::vector<std::string>& words) {
   if (words.size() != 2) return "usage: select-mail <mail id | #n>";
   const std::string mailId = MailIdOf(words[1]);
   SetFocus(m_host.Windows().List());  // as a click on the mail would
-  return m_host.Mails().SelectMail(mailId) ? std::string() : "the mail \"" + words[1] + "\" could not be selected";
+  if (!m_host.Mails().SelectMail(mailId)) return "the mail \"" + words[1] + "\" could not be selected";
+  return WaitForOpenMail();
+}
+
+std::string CScriptRunner::WaitForOpenMail() {
+  // A user reads the mail once the list has opened it, on its timer when opening is deferred.
+  const CMailListPane& mails = m_host.Mails();
+  return uiauto::PumpMessagesUntil([&] { return !mails.IsOpenPending(); }) ? std::string()
+                                                                          : "the selected mail never opened";
 }
 
 std::string CScriptRunner::SelectMails(const std::vector<std::string>& words) {
@@ -192,7 +223,8 @@ std::string CScriptRunner::SelectMails(const std::vector<std::string>& words) {
     positions.push_back(position);
   }
   SetFocus(m_host.Windows().List());
-  return m_host.Mails().SelectMails(positions) ? std::string() : "usage: select-mails <mail id | #n>...";
+  if (!m_host.Mails().SelectMails(positions)) return "usage: select-mails <mail id | #n>...";
+  return WaitForOpenMail();
 }
 
 std::string CScriptRunner::Expand(const std::vector<std::string>& words) {
@@ -262,6 +294,9 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   } else if (kind == "ask-on-select" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
     m_host.Faults().SetAskBeforeSelect(words[2] == "on");
     done = true;
+  } else if (words.size() == 3 && HostModeNamed(kind) && (words[2] == "on" || words[2] == "off")) {
+    m_host.Faults().Switch(*HostModeNamed(kind), words[2] == "on");
+    done = true;
   } else if (kind == "index" && words.size() == 4) {
     static const std::map<std::string, IndexDamage> damages = {
         {"missing", IndexDamage::Missing}, {"truncated", IndexDamage::Truncated}, {"garbage", IndexDamage::Garbage},
@@ -271,7 +306,8 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
     done = m_host.Faults().DamageIndex(words[2], damage->second);
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off"
-           " | index <folder id> missing|truncated|garbage|version|locked|unlocked";
+           " | index <folder id> missing|truncated|garbage|version|locked|unlocked"
+           " | deferred-open|missing-texts|shared-buffer on|off";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";
 }

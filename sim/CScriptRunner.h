@@ -55,6 +55,9 @@ class CScriptRunner {
   std::string Echo(const std::vector<std::string>& words);
   std::string Close(const std::vector<std::string>& words);
 
+  std::string WaitForOpenMail();
+  // The first misuse of the host noted since the last call; empty when none.
+  std::string NewMisuse();
   std::string ExpectHostState(const std::vector<std::string>& words);
   std::string ExpectPlugin(const std::vector<std::string>& words);
   std::string ExpectFile(const std::vector<std::string>& words);
@@ -66,5 +69,6 @@ class CScriptRunner {
   std::vector<ScriptStep> m_steps;
   size_t m_next = 0;
   bool m_failed = false;
+  size_t m_misusesSeen = 0;
   std::unique_ptr<CModalAnswerer> m_answerer;
 };

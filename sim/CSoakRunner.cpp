@@ -90,6 +90,7 @@ const CSoakRunner::ActionKind CSoakRunner::Actions[] = {
     {"fault-remove", 1, false, &CSoakRunner::RemoveFolder},
     {"fault-host-question", 1, false, &CSoakRunner::ToggleHostQuestion},
     {"fault-index", 2, false, &CSoakRunner::DamageIndex},
+    {"fault-host-mode", 1, false, &CSoakRunner::ToggleHostMode},
 };
 
 CSoakRunner::CSoakRunner(CMainFrame& host, const SoakOptions& options)
@@ -169,6 +170,7 @@ void CSoakRunner::RunAction(const ActionKind& kind) {
   }
   CheckNothingLeftOpen(kind.Name);
   CheckFavorites(kind.Name, account.MayDelete);
+  CheckHostUse(kind.Name);
   Log("action %d %s %.1f %d %d", m_actions, kind.Name, milliseconds, account.Answers, account.MayDelete ? 1 : 0);
 }
 
@@ -192,6 +194,15 @@ void CSoakRunner::CheckNothingLeftOpen(const char* action) {
   Fail(std::string("a window was left open after \"") + action + "\": \"" + uiauto::TextOf(left) + "\" (" +
        uiauto::ClassOf(left) + ")");
   uiauto::Dismiss(left);
+}
+
+void CSoakRunner::CheckHostUse(const char* action) {
+  // A real host may crash on what this one only notes.
+  const std::vector<std::string>& misuses = m_host.Faults().Misuses();
+  if (m_misusesSeen < misuses.size()) {
+    Fail(std::string("in \"") + action + "\" the host function " + misuses[m_misusesSeen]);
+  }
+  m_misusesSeen = misuses.size();
 }
 
 void CSoakRunner::CheckFavorites(const char* action, bool mayDelete) {
@@ -366,4 +377,10 @@ void CSoakRunner::DamageIndex() {
   static const IndexDamage damages[] = {IndexDamage::Missing, IndexDamage::Truncated, IndexDamage::Garbage,
                                         IndexDamage::Version, IndexDamage::Locked,    IndexDamage::Unlocked};
   m_host.Faults().DamageIndex(RandomFolderId(), damages[Random(sizeof damages / sizeof damages[0])]);
+}
+
+void CSoakRunner::ToggleHostMode() {
+  static const HostMode modes[] = {HostMode::DeferredOpen, HostMode::MissingTexts, HostMode::SharedAnswerBuffer};
+  const HostMode mode = modes[Random(sizeof modes / sizeof modes[0])];
+  m_host.Faults().Switch(mode, !m_host.Faults().IsOn(mode));
 }

@@ -52,6 +52,8 @@ class CSoakRunner {
   void CloseHost();
   void CheckNothingLeftOpen(const char* action);
   void CheckFavorites(const char* action, bool mayDelete);
+  // No host function was handed NULL or its own answer buffer.
+  void CheckHostUse(const char* action);
   void Sample(const char* when);
   void Fail(const std::string& failure);
   void Log(const char* format, ...)
@@ -85,6 +87,7 @@ class CSoakRunner {
   void RemoveFolder();
   void ToggleHostQuestion();
   void DamageIndex();
+  void ToggleHostMode();
 
   CMainFrame& m_host;
   SoakOptions m_options;
@@ -95,5 +98,6 @@ class CSoakRunner {
   bool m_warm = false;
   int m_actions = 0;
   bool m_failed = false;
+  size_t m_misusesSeen = 0;
   FavoriteCounts m_counts;
 };

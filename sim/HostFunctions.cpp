@@ -11,13 +11,11 @@
 
 namespace {
 
-// Texts handed out stay valid until the same function is called again, as the host promises.
-LPCSTR Keep(std::string& kept, const std::string& text) {
-  kept = text;
-  return kept.c_str();
-}
+// Texts handed out stay valid until the same function is called again, unless the host's faults
+// answer harsher.
+LPCSTR Keep(std::string& kept, const std::string& text) { return TheHost().Faults().AnswerText(kept, text); }
 
-std::string TextOf(LPCSTR text) { return text ? std::string(text) : std::string(); }
+std::string TextOf(LPCSTR text, const char* function) { return TheHost().Faults().TakeText(text, function, false); }
 
 // Copies as much as fits, always ending with a zero byte; returns the bytes copied.
 int CopyOut(const std::string& text, LPSTR buffer, int size) {
@@ -28,10 +26,10 @@ int CopyOut(const std::string& text, LPSTR buffer, int size) {
   return length;
 }
 
-const SimMail* FindMail(LPCSTR mailId, SimFolder** folderOut = nullptr) {
+const SimMail* FindMail(LPCSTR mailId, const char* function, SimFolder** folderOut = nullptr) {
   SimFolder* folder = nullptr;
   size_t position = 0;
-  if (!TheHost().Store().FindMail(TextOf(mailId), folder, position)) return nullptr;
+  if (!TheHost().Store().FindMail(TextOf(mailId, function), folder, position)) return nullptr;
   if (folderOut) *folderOut = folder;
   return &folder->Mails[position];
 }
@@ -51,7 +49,7 @@ BOOL WINAPI TVA_GetWindowHandles(HWND* mainFrame, HWND* folderTree, HWND* mailLi
 }
 
 int WINAPI TVA_RegisterCommand(LPCSTR description, int menuType, TovikCommandCallback command) {
-  return TheHost().Commands().Register(TextOf(description), menuType, command);
+  return TheHost().Commands().Register(TextOf(description, "TVA_RegisterCommand"), menuType, command);
 }
 
 void WINAPI TVA_RegisterUICallback(int commandId, TovikUpdateCallback update) {
@@ -74,23 +72,31 @@ LPCSTR WINAPI TVA_GetCurrentFolder(void) {
 }
 
 BOOL WINAPI TVA_SetCurrentFolder(LPCSTR folderId) {
-  return TheHost().Mails().SelectFolder(TextOf(folderId));
+  return TheHost().Mails().SelectFolder(TextOf(folderId, "TVA_SetCurrentFolder"));
 }
 
 LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {
   static std::string kept;
-  const SimFolder* folder = TheHost().Store().FindFolder(TextOf(folderId));
+  const std::string id = TheHost().Faults().TakeText(folderId, "TVA_GetFolderDisplayName", true);
+  const SimFolder* folder = TheHost().Store().FindFolder(id);
   return Keep(kept, folder ? CMailStore::DisplayName(*folder) : std::string());
 }
 
-void WINAPI TVA_SetMessageText(HWND, LPCSTR text) { TheHost().Windows().SetStatusText(TextOf(text)); }
+void WINAPI TVA_SetMessageText(HWND, LPCSTR text) {
+  TheHost().Windows().SetStatusText(TextOf(text, "TVA_SetMessageText"));
+}
 
 LPCSTR WINAPI TVA_GetCurrentMail(void) {
   static std::string kept;
-  return Keep(kept, TheHost().Mails().CurrentMailId());
+  const CMailListPane& mails = TheHost().Mails();
+  const std::string mailId = mails.CurrentMailId();
+  const bool none = mailId == mails.CurrentMailboxId() + "?0";
+  return Keep(kept, none && TheHost().Faults().IsOn(HostMode::MissingTexts) ? std::string() : mailId);
 }
 
-BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) { return TheHost().Mails().SelectMail(TextOf(mailId)); }
+BOOL WINAPI TVA_SetCurrentMail(LPCSTR mailId) {
+  return TheHost().Mails().SelectMail(TextOf(mailId, "TVA_SetCurrentMail"));
+}
 
 int WINAPI TVA_GetNextMail(int startIndex, LPSTR buffer, int bufferSize, int selectedOnly) {
   const int next = TheHost().Mails().NextMail(startIndex, selectedOnly != 0);
@@ -99,22 +105,23 @@ int WINAPI TVA_GetNextMail(int startIndex, LPSTR buffer, int bufferSize, int sel
 }
 
 BOOL WINAPI TVA_SetSel(LPCSTR mailId, int select) {
-  return select != 0 && TheHost().Mails().AddToSelection(TextOf(mailId));
+  return select != 0 && TheHost().Mails().AddToSelection(TextOf(mailId, "TVA_SetSel"));
 }
 
 int WINAPI TVA_GetStatus(LPCSTR mailId) {
-  const SimMail* mail = FindMail(mailId);
+  const SimMail* mail = FindMail(mailId, "TVA_GetStatus");
   return mail ? static_cast<int>(mail->Status) : 0;
 }
 
 int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
-  const SimMail* mail = FindMail(mailId);
+  const SimMail* mail = FindMail(mailId, "TVA_GetCharSet");
   CopyOut(mail ? mail->CharSet : std::string(), buffer, bufferSize);
   return mail ? CodePageOfCharSet(mail->CharSet) : -1;
 }
 
 int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
-  return CopyOut(TheHost().Mails().CurrentMailHeader(TextOf(headerName)), buffer, bufferSize);
+  return CopyOut(TheHost().Mails().CurrentMailHeader(TextOf(headerName, "TVA_GetSpecifiedHeader")), buffer,
+                 bufferSize);
 }
 
 // The functions this host offers without doing anything: present for plug-ins that look them up.

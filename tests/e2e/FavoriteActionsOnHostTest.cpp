@@ -24,6 +24,7 @@
 #include "win/actions/FavoriteActions.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/HostCallState.h"
+#include "win/host/HostWindows.h"
 #include "win/host/MailSearch.h"
 #include "win/shell/HostMenuCommands.h"
 #include "win/shell/PluginLifecycle.h"
@@ -252,6 +253,42 @@ TEST_F(FavoriteActionsOnHostTest, HeadersTheHostLeavesUnfilledOrFullAreReadClean
   EXPECT_FALSE(mail.Date.empty());
   EXPECT_EQ(mail.MessageId, "");
   EXPECT_EQ(mail.Subject, std::string(1022, 'a'));
+}
+
+// A host that answers NULL for a text it has none of, and one that keeps every text answer in one
+// buffer, which its next answer overwrites before it reads its argument: the folder's name shown
+// after a jump is asked for with a copy of the folder id, never with NULL or the host's own buffer.
+TEST_F(FavoriteActionsOnHostTest, TheFolderNameAfterAJumpIsAskedForWithACopyOfTheFolderId) {
+  const struct {
+    const char* name;
+    HostMode mode;
+    const char* folderId;  // jumped to; none: no folder is current
+    const char* status;
+  } cases[] = {
+      {"no folder current, answered NULL", HostMode::MissingTexts, nullptr, ""},
+      {"one answer buffer", HostMode::SharedAnswerBuffer, "Work\\Inbox\\", "[Work] Inbox"},
+  };
+  for (const auto& c : cases) {
+    const std::size_t misuses = host->Faults().Misuses().size();
+    host->Faults().Switch(c.mode, true);
+    if (c.folderId != nullptr) {
+      store.Folders.Clear();
+      auto folder = std::make_unique<CFolderItem>();
+      folder->FolderId = c.folderId;
+      folder->DisplayName = "Inbox";
+      std::unique_ptr<CFavoriteItem> item = std::move(folder);
+      ASSERT_EQ(store.AddItem(item, FavoriteFolderList), Added);
+      JumpToEntry(FavoriteFolderList, 0);
+    } else {
+      host->Mails().ShowStoreAgain("", "");
+      host->Windows().SetStatusText("before");
+      ShowCurrentFolderName();
+    }
+    host->Faults().Switch(c.mode, false);
+    EXPECT_EQ(Status(), c.status) << c.name;
+    EXPECT_EQ(host->Faults().Misuses().size(), misuses) << c.name << ": " << host->Faults().Misuses().back();
+    ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+  }
 }
 
 TEST_F(FavoriteActionsOnHostTest, TreeStatesKeepTheirFileUnlessACaptureCompletes) {

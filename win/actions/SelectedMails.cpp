@@ -30,9 +30,10 @@ std::vector<std::string> CollectSelectedMails() {
   return mailIds;
 }
 
-// Makes each mail current in turn, showing the progress text, and hands it to `take`, which says
-// whether it counted. The frame child does not draw meanwhile, which also keeps the mails out of
-// the history; the selection is put back at the end. Returns the count; `cancelled` on Escape.
+// Makes each mail current in turn and has the host's list open it, showing the progress text, and
+// hands it to `take`, which says whether it counted. The frame child does not draw meanwhile, which
+// also keeps the mails out of the history; the selection is put back at the end. Returns the count;
+// `cancelled` on Escape.
 int ForEachMail(const std::vector<std::string>& mailIds, UINT progressText, const std::function<bool()>& take,
                 bool& cancelled) {
   CTovikMainWindow* main = GetMainWindow();
@@ -57,6 +58,8 @@ int ForEachMail(const std::vector<std::string>& mailIds, UINT progressText, cons
     }
     Host().SetCurrentMail(mailIds[i].c_str());
     if (status) status->SetRedraw(true);
+    // A host that opens the selected mail on its list's timer would give the previous mail's headers.
+    PokeMailList();
     if (take()) ++counted;
   }
   if (status) status->SetRedraw(false);
@@ -86,7 +89,6 @@ void RegisterSelectedMails() {
   }
   bool cancelled = false;
   const int added = ForEachMail(mailIds, IDS_REGISTERING_PROGRESS, [&] {
-    PokeMailList();
     std::unique_ptr<CFavoriteItem> item = std::make_unique<CMailItem>();
     return FillMailItem(static_cast<CMailItem&>(*item)) && store.AddItem(item, FavoriteMailList) == Added;
   }, cancelled);

@@ -35,7 +35,9 @@ void ShowCurrentFolderName() {
   CTovikMainWindow* main = GetMainWindow();
   CTovikStatusWindow* status = main ? main->GetStatusWindow() : nullptr;
   if (status == nullptr) return;
-  status->SetText(HostText(Host().GetFolderDisplayName(Host().GetCurrentFolder())));
+  // Copied before the next call: a host may hand out every text in one buffer, or none at all.
+  const std::string folderId = HostText(Host().GetCurrentFolder());
+  status->SetText(folderId.empty() ? std::string() : GetHostFolderDisplayName(folderId));
   status->Invalidate(true);
 }
 
