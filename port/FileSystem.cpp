@@ -186,6 +186,32 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
 #endif
 
 namespace port {
+namespace {
+
+#ifdef _WIN32
+int SeekFile64(std::FILE* file, std::int64_t offset, int origin) { return _fseeki64(file, offset, origin); }
+std::int64_t TellFile64(std::FILE* file) { return _ftelli64(file); }
+#else
+static_assert(sizeof(off_t) >= 8, "files beyond 2 GB need 64-bit offsets");
+int SeekFile64(std::FILE* file, std::int64_t offset, int origin) { return fseeko(file, offset, origin); }
+std::int64_t TellFile64(std::FILE* file) { return ftello(file); }
+#endif
+
+}  // namespace
+
+bool FileLength(std::FILE* file, std::uint64_t& length) {
+  const std::int64_t here = TellFile64(file);
+  if (here < 0 || SeekFile64(file, 0, SEEK_END) != 0) return false;
+  const std::int64_t end = TellFile64(file);
+  if (SeekFile64(file, here, SEEK_SET) != 0 || end < 0) return false;
+  length = static_cast<std::uint64_t>(end);
+  return true;
+}
+
+bool SeekFile(std::FILE* file, std::uint64_t offset) {
+  return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+         SeekFile64(file, static_cast<std::int64_t>(offset), SEEK_SET) == 0;
+}
 
 std::string TemporaryPathFor(const std::string& path) { return path + ".tmp"; }
 

@@ -4,6 +4,7 @@
 // takes both "\" and "/" as path separators.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace port {
@@ -25,6 +26,12 @@ bool RemoveFile(const std::string& path);
 enum FileReadResult { FileRead = 0, FileMissing = 1, FileUnreadable = 2 };
 // Reads the whole file into `bytes` (emptied first); a file of more than `maxBytes` is unreadable.
 FileReadResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes = SIZE_MAX);
+
+// The length of an open file and a move to any place in it, with 64-bit offsets: files beyond 2 and
+// 4 GB are reached whole on a 32-bit system too. False when the runtime cannot tell or move. The
+// length leaves the file's position where it was.
+bool FileLength(std::FILE* file, std::uint64_t& length);
+bool SeekFile(std::FILE* file, std::uint64_t offset);
 
 // Name of the temporary file that WriteFileAtomically uses for `path`.
 std::string TemporaryPathFor(const std::string& path);

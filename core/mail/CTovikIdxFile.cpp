@@ -3,23 +3,19 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <functional>
-#include <new>
 #include <string_view>
 
 #include "core/hostlink/CLongLoop.h"
+#include "core/mail/ByteScan.h"
 #include "core/mail/IndexText.h"
 #include "core/mail/MailHeaders.h"
 #include "port/FileSystem.h"
 
 namespace {
 
-// Larger files are read this far only: some six million mails, far beyond what a folder holds.
-const std::size_t MaximumFileSize = std::size_t(1) << 30;
-const std::size_t ReadSize = std::size_t(1) << 20;
-// A text search looks at this many bytes between two looks at the user interface.
-const std::size_t SearchSlice = std::size_t(1) << 20;
-const std::uint32_t CheckpointSpacing = 64;
+// Known entry starts: at first one every 4 KB of the file, at most MaxPlaces of them (256 KB).
+const std::uint64_t FirstSpacing = 4 * 1024;
+const std::size_t MaxPlaces = 16384;
 
 bool IsHexadecimalField(int field) {
   switch (field) {
@@ -61,45 +57,47 @@ bool CTovikIdxFile::Open() {
   if (m_fileName.empty()) return false;
   m_file = std::fopen(port::NativePath(m_fileName).c_str(), "rb");
   if (m_file == nullptr) return false;
-  if (m_bytes) {
-    std::fseek(m_file, static_cast<long>(m_size), SEEK_SET);  // read on after what is cached
-    return true;
-  }
-  long size = -1;
-  if (std::fseek(m_file, 0, SEEK_END) == 0) size = std::ftell(m_file);
-  std::rewind(m_file);
-  m_capacity = size > 0 ? std::min(static_cast<std::size_t>(size), MaximumFileSize) : 0;
-  // Without the memory the read ends as if the file ended there.
-  m_bytes.reset(new (std::nothrow) char[m_capacity]);
-  if (!m_bytes) m_capacity = 0;
+  // The host may have replaced the file since it was last open: nothing learnt of it holds.
+  m_window.Attach(m_file);
+  m_headerRead = false;
+  m_headerValid = false;
+  m_places.clear();
+  m_spacing = FirstSpacing;
+  m_reached = 0;
+  m_cursor = Place{0, 0};
+  m_tooManyEntries = false;
   return true;
 }
 
 void CTovikIdxFile::Close() {
   if (m_file != nullptr) std::fclose(m_file);
   m_file = nullptr;
+  m_window.Detach();
 }
 
 int CTovikIdxFile::Find(std::uint32_t& position, int field, const std::string& value, CLongLoop& loop) {
   if (!Rewind()) return IdxUnreadable;
   const int seek = SeekTo(position);
-  if (seek != IdxFound) return seek;
+  if (seek != IdxFound) return Unless(seek);
   if (field < 0 || field >= CIdxItem::FieldCount) return IdxNotFound;
   const bool hexadecimal = IsHexadecimalField(field);
   const std::uint32_t number = hexadecimal ? SearchedNumber(value) : 0;
+  // An entry whose field equals the text holds that text: lines without it are not looked into.
+  const bool skipping = !hexadecimal && !value.empty();
   if (loop.IsCancelled()) return IdxCancelled;
   for (;;) {
-    // An entry whose field equals the text holds that text: lines without it are not split at all.
-    if (!hexadecimal && !value.empty()) {
+    if (skipping) {
       const int skipped = SkipToCandidate(value, loop);
-      if (skipped != IdxFound) return skipped;
+      if (skipped != IdxFound) return Unless(skipped);
     }
-    const std::uint32_t entry = m_cursor;
-    CIdxItem item;
-    if (!NextItem(item)) return IdxNotFound;
-    const std::string_view text = item.GetField(field);
+    const Place entry = m_cursor;
+    std::string_view line;
+    if (!NextLine(line)) return Unless(IdxNotFound);
+    const std::string_view text = IndexField(line, field);
     if (hexadecimal ? IsHexadecimalText(text) && HexadecimalNumber(text) == number : text == value) {
-      position = entry;
+      // The next search and GetEntry start from the entry found.
+      m_cursor = entry;
+      position = entry.Number;
       return IdxFound;
     }
     if (loop.IsCancelled()) return IdxCancelled;
@@ -107,106 +105,114 @@ int CTovikIdxFile::Find(std::uint32_t& position, int field, const std::string& v
 }
 
 CIdxItem CTovikIdxFile::GetEntry(std::uint32_t n) {
-  std::size_t start = 0, end = 0;
-  return LocateEntry(n, start, end) ? ItemOfLine(start, end) : CIdxItem();
+  std::uint64_t start = 0, next = 0;
+  std::string_view line;
+  if (!ReadHeader() || !Locate(n, start) || !LineAt(start, line, next)) return CIdxItem();
+  return CIdxItem(std::string(WithoutLineEnd(line)));
 }
 
 bool CTovikIdxFile::ReadHeader() {
-  std::size_t end = 0;
-  if (m_checkpoints.empty() && FindLineEnd(0, end)) m_checkpoints.push_back(std::min(end + 1, m_size));
-  return !m_checkpoints.empty();
-}
-
-bool CTovikIdxFile::Rewind() {
-  if (!ReadHeader()) return false;
-  m_cursor = 0;
-  m_cursorStart = m_checkpoints[0];
-  return m_size >= 2 && m_bytes[0] == '2' && m_bytes[1] == '.';
-}
-
-int CTovikIdxFile::SeekTo(std::uint32_t n) {
-  std::size_t start = m_checkpoints[0], end = 0;
-  if (n != 0 && !LocateEntry(n, start, end)) return IdxNoStart;
-  m_cursor = n;
-  m_cursorStart = start;
-  return IdxFound;
-}
-
-bool CTovikIdxFile::NextItem(CIdxItem& item) {
-  std::size_t end = 0;
-  if (!FindLineEnd(m_cursorStart, end)) return false;
-  item = ItemOfLine(m_cursorStart, end);
-  EnterNextLine(m_cursor, m_cursorStart, end);
+  std::string_view line;
+  std::uint64_t next = 0;
+  if (m_headerRead || !LineAt(0, line, next)) return m_headerRead;
+  m_headerRead = true;
+  m_headerValid = line.size() >= 2 && line[0] == '2' && line[1] == '.';
+  m_places.assign(1, Place{0, next});
+  m_cursor = m_places[0];
   return true;
 }
 
+bool CTovikIdxFile::Rewind() { return ReadHeader() && m_headerValid; }
+
+bool CTovikIdxFile::Locate(std::uint32_t n, std::uint64_t& start) {
+  // From the last known entry start at or before entry n.
+  auto known = std::upper_bound(m_places.begin(), m_places.end(), n,
+                                [](std::uint32_t number, const Place& place) { return number < place.Number; });
+  Place place = *(known - 1);
+  if (m_cursor.Number <= n && m_cursor.Number > place.Number) place = m_cursor;
+  while (place.Number < n) {
+    std::uint64_t end = 0;
+    if (!FindLineEnd(place.Start, end) || !Pass(place, 1, end + 1)) return false;
+  }
+  start = place.Start;
+  return n == 0 || start < m_window.Length();
+}
+
+int CTovikIdxFile::SeekTo(std::uint32_t n) {
+  std::uint64_t start = 0;
+  if (!Locate(n, start)) return IdxNoStart;
+  m_cursor = Place{n, start};
+  return IdxFound;
+}
+
+bool CTovikIdxFile::NextLine(std::string_view& line) {
+  std::uint64_t next = 0;
+  if (!LineAt(m_cursor.Start, line, next)) return false;
+  line = WithoutLineEnd(line);
+  return Pass(m_cursor, 1, next);
+}
+
 int CTovikIdxFile::SkipToCandidate(const std::string& value, CLongLoop& loop) {
-  const std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher(value.begin(), value.end());
-  std::size_t from = m_cursorStart;
-  for (;;) {
-    const std::size_t end = std::min(m_size, from + SearchSlice + value.size());
-    const char* bytes = m_bytes.get();
-    const char* hit = std::search(bytes + from, bytes + end, searcher);
-    if (hit != bytes + end) {
-      const std::size_t at = static_cast<std::size_t>(hit - bytes);
-      while (const void* newline = std::memchr(bytes + m_cursorStart, '\n', at - m_cursorStart)) {
-        EnterNextLine(m_cursor, m_cursorStart, static_cast<std::size_t>(static_cast<const char*>(newline) - bytes));
-      }
-      return IdxFound;
-    }
-    if (end == m_size && !ReadMore()) return IdxNotFound;
-    // The text may begin in the last bytes searched and end in the ones that follow.
-    from = std::max(from, end - std::min(end, value.size() - 1));
+  for (std::uint64_t from = m_cursor.Start;;) {
+    if (from >= m_window.Length() || (!m_window.Holds(from) && !m_window.ReadOn(from))) return IdxNotFound;
+    const char* place = nullptr;
+    std::size_t lineEnds = 0;
+    const bool found = ScanForText(m_window.At(from), m_window.At(m_window.End()), value, place, lineEnds);
+    if (!PassLines(from, m_window.OffsetOf(place), lineEnds)) return IdxNotFound;
+    if (found) return IdxFound;
+    if (m_window.End() == m_window.Length()) return IdxNotFound;
+    // The text may begin in the last bytes looked at and end in the ones that follow.
+    from = m_window.OffsetOf(place);
+    if (!m_window.ReadOn(from)) return IdxNotFound;
     if (loop.IsCancelled()) return IdxCancelled;
   }
 }
 
-bool CTovikIdxFile::ReadMore() {
-  if (m_file == nullptr || m_atEnd) return false;
-  const std::size_t wanted = std::min(ReadSize, m_capacity - m_size);
-  const std::size_t read = wanted == 0 ? 0 : std::fread(m_bytes.get() + m_size, 1, wanted, m_file);
-  m_size += read;
-  // The end of the file, a read error, or all the room taken: nothing more will come.
-  m_atEnd = read == 0 || m_size == m_capacity;
-  return read != 0;
+bool CTovikIdxFile::PassLines(std::uint64_t from, std::uint64_t to, std::size_t lineEnds) {
+  if (lineEnds == 0) return true;
+  const char* next = AfterLastLineEnd(m_window.At(from), m_window.At(to));
+  return Pass(m_cursor, lineEnds, m_window.OffsetOf(next));
 }
 
-bool CTovikIdxFile::FindLineEnd(std::size_t start, std::size_t& end) {
-  for (std::size_t searched = start;;) {
-    if (searched < m_size) {
-      if (const void* newline = std::memchr(m_bytes.get() + searched, '\n', m_size - searched)) {
-        end = static_cast<std::size_t>(static_cast<const char*>(newline) - m_bytes.get());
-        return true;
-      }
-      searched = m_size;
+bool CTovikIdxFile::LineAt(std::uint64_t start, std::string_view& line, std::uint64_t& next) {
+  if (start >= m_window.Length() || (!m_window.Holds(start) && !m_window.ReadOn(start))) return false;
+  for (std::uint64_t searched = start;;) {
+    const std::uint64_t end = m_window.FindLineEnd(searched, m_window.End());
+    if (end < m_window.End() || end == m_window.Length()) {
+      line = std::string_view(m_window.At(start), static_cast<std::size_t>(end - start));
+      next = std::min(end + 1, m_window.Length());
+      return true;
     }
-    if (!ReadMore()) {
-      end = m_size;
-      // A closed stream may yet hold the rest of the line: only the end of the file ends it.
-      return m_atEnd && start < m_size;
-    }
+    searched = end;
+    // The line stays whole in the window, which grows for it.
+    if (!m_window.ReadOn(start)) return false;
   }
 }
 
-bool CTovikIdxFile::LocateEntry(std::uint32_t n, std::size_t& start, std::size_t& end) {
-  if (!ReadHeader()) return false;
-  std::uint32_t number = std::min(n, m_reached) / CheckpointSpacing * CheckpointSpacing;
-  start = m_checkpoints[number / CheckpointSpacing];
+bool CTovikIdxFile::FindLineEnd(std::uint64_t from, std::uint64_t& end) {
   for (;;) {
-    if (!FindLineEnd(start, end)) return false;
-    if (number == n) return true;
-    EnterNextLine(number, start, end);
+    if (from >= m_window.Length() || (!m_window.Holds(from) && !m_window.ReadOn(from))) return false;
+    end = m_window.FindLineEnd(from, m_window.End());
+    if (end < m_window.End()) return true;
+    from = end;
   }
 }
 
-void CTovikIdxFile::EnterNextLine(std::uint32_t& number, std::size_t& start, std::size_t end) {
-  start = std::min(end + 1, m_size);
-  if (++number > m_reached) {
-    m_reached = number;
-    if (number % CheckpointSpacing == 0) m_checkpoints.push_back(start);
+bool CTovikIdxFile::Pass(Place& place, std::size_t lines, std::uint64_t next) {
+  // Entry numbers are 32 bits: an index of more entries cannot be searched to its end.
+  if (lines > UINT32_MAX - place.Number) {
+    m_tooManyEntries = true;
+    return false;
   }
-}
-
-CIdxItem CTovikIdxFile::ItemOfLine(std::size_t start, std::size_t end) const {
-  return CIdxItem(WithoutLineEnd(std::string_view(m_bytes.get() + start, end - start)));
+  place = Place{static_cast<std::uint32_t>(place.Number + lines), next};
+  if (place.Number <= m_reached) return true;
+  m_reached = place.Number;
+  if (next - m_places.back().Start < m_spacing) return true;
+  m_places.push_back(place);
+  if (m_places.size() < MaxPlaces) return true;
+  // Every other one goes, entry 0's staying.
+  for (std::size_t i = 1; 2 * i < m_places.size(); ++i) m_places[i] = m_places[2 * i];
+  m_places.resize((m_places.size() + 1) / 2);
+  m_spacing *= 2;
+  return true;
 }

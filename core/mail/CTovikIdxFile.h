@@ -1,21 +1,27 @@
 #pragma once
 // The reader of a folder index "Folder.idx", which the host keeps in every folder directory: a
 // header line that begins with "2.", then one entry a line (CIdxItem). The host writes it from mails
-// that strangers send: nothing in it is trusted, and any file gives a result, in bounded memory.
+// that strangers send: nothing in it is trusted, and any file gives a result.
 //
 // The file is read in binary mode (the runtime's text mode would end it at a Ctrl-Z byte inside a
-// Subject), only as far as a search needs, and what was read stays for the object's life: a second
-// search does not read again what the first one saw. Entries are not split into fields unless a
-// search looks at them; a text search skips every line that does not hold the searched bytes at all.
-#include <cstddef>
+// Subject), front to back through one window of about a megabyte, only as far as a search needs: its
+// memory does not grow with the file, whose size may pass 4 GB. What was learnt stays for the time
+// the file is open: where every some-thousandth entry begins, so that a later search from an entry
+// found before, or GetEntry of it, does not read from the start again. A text search looks into a
+// line only when the line holds the searched bytes somewhere.
+//
+// An index that cannot be read to its end (no memory for the window, a failed read, a file cut
+// short while it is read, a line longer than CFileWindow::MaxKept that must be looked into) is
+// unreadable, never a search that found nothing: the caller would offer to delete the favorite.
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/mail/CFileWindow.h"
 #include "core/mail/CIdxItem.h"
 
+class CIdxBufferSource;
 class CLongLoop;
 
 // Outcomes of CTovikIdxFile::Find and of the mail search built on it.
@@ -33,13 +39,16 @@ class CTovikIdxFile {
   // case-sensitively); -1 for a header the index does not hold.
   static int FieldOfHeader(const std::string& name);
 
-  explicit CTovikIdxFile(const std::string& fileName) : m_fileName(fileName) {}
+  // `buffers`: where the read buffer comes from; none for the heap.
+  explicit CTovikIdxFile(const std::string& fileName, CIdxBufferSource* buffers = nullptr)
+      : m_fileName(fileName), m_window(buffers) {}
   ~CTovikIdxFile() { Close(); }
   CTovikIdxFile(const CTovikIdxFile&) = delete;
   CTovikIdxFile& operator=(const CTovikIdxFile&) = delete;
 
-  // Opens the file, closing first the stream the object may hold (a stream left open keeps the host
-  // from replacing its index). False for an empty name or a file that cannot be opened.
+  // Opens the file and reads it anew, closing first the stream the object may hold (a stream left
+  // open keeps the host from replacing its index). False for an empty name or a file that cannot be
+  // opened.
   bool Open();
   void Close();
   bool IsOpen() const { return m_file != nullptr; }
@@ -50,45 +59,52 @@ class CTovikIdxFile {
   // Date header; the other fields are compared as text, byte for byte. Returns an IdxSearchResult.
   int Find(std::uint32_t& position, int field, const std::string& value, CLongLoop& loop);
 
-  // Entry n (counted after the header line, valid or not), or an empty entry when there is none; it
-  // refers to this object's bytes.
+  // Entry n (counted after the header line, valid or not), or an empty entry when there is none or
+  // the file, closed, no longer holds it where it was read.
   CIdxItem GetEntry(std::uint32_t n);
 
  private:
+  // An entry's number and where its line begins.
+  struct Place {
+    std::uint32_t Number;
+    std::uint64_t Start;
+  };
+
   // Reads the header line the first time; false when the file has no first line.
   bool ReadHeader();
   // Back to entry 0; false when there is no header line or it does not begin with "2.".
   bool Rewind();
+  // Where entry n begins; false when there is no entry n.
+  bool Locate(std::uint32_t n, std::uint64_t& start);
   // Puts the cursor on entry n: IdxFound when entry n exists (or n is 0), else IdxNoStart.
   int SeekTo(std::uint32_t n);
-  // The entry at the cursor, which moves on; false at the end of the index.
-  bool NextItem(CIdxItem& item);
+  // The line at the cursor, without its line end; the cursor moves on. False at the end of the index.
+  bool NextLine(std::string_view& line);
   // Moves the cursor on to the first entry, at or after it, whose line holds `value` somewhere.
   int SkipToCandidate(const std::string& value, CLongLoop& loop);
+  // Moves the cursor over the `lineEnds` lines that end in the window from `from` to `to`.
+  bool PassLines(std::uint64_t from, std::uint64_t to, std::size_t lineEnds);
+  // Moves `place` on over `lines` entries to the one that begins at `next`, noting its start when it
+  // is new.
+  bool Pass(Place& place, std::size_t lines, std::uint64_t next);
 
-  bool ReadMore();
-  // The end (the "\n", or the end of the file) of the line that begins at `start`, reading on as
-  // needed; false when no line begins there.
-  bool FindLineEnd(std::size_t start, std::size_t& end);
-  // Where entry n begins and ends; false when there is no entry n.
-  bool LocateEntry(std::uint32_t n, std::size_t& start, std::size_t& end);
-  // Moves an entry number and its start over the line that ends at `end`.
-  void EnterNextLine(std::uint32_t& number, std::size_t& start, std::size_t end);
-  CIdxItem ItemOfLine(std::size_t start, std::size_t end) const;
+  // The line that begins at `start`, whole in the window, and where the next one begins.
+  bool LineAt(std::uint64_t start, std::string_view& line, std::uint64_t& next);
+  // The first line end at or after `from`; false when the file ends first.
+  bool FindLineEnd(std::uint64_t from, std::uint64_t& end);
+  // The result, or IdxUnreadable when the file could not be read as far as the search went.
+  int Unless(int result) const { return m_window.Failed() || m_tooManyEntries ? IdxUnreadable : result; }
 
   std::string m_fileName;
   std::FILE* m_file = nullptr;
-  // The file as far as read. Sized once, at the first open, to the file's size then: what the host
-  // appends later is not searched, and entries keep pointing at the same bytes.
-  std::unique_ptr<char[]> m_bytes;
-  std::size_t m_capacity = 0;
-  std::size_t m_size = 0;
-  bool m_atEnd = false;
-  // Where every CheckpointSpacing-th entry begins, from entry 0 up to entry m_reached; empty until
-  // the header line has been read. Memory grows with the entries only by one number in 64.
-  std::vector<std::size_t> m_checkpoints;
-  std::uint32_t m_reached = 0;
-  // The entry NextItem gives next, and where it begins.
-  std::uint32_t m_cursor = 0;
-  std::size_t m_cursorStart = 0;
+  CFileWindow m_window;
+  bool m_headerRead = false;
+  bool m_headerValid = false;
+  // Entries whose start is known, from entry 0 on, one at least every m_spacing bytes of the file;
+  // thinned out when there are MaxPlaces of them, so their memory has a bound whatever the file.
+  std::vector<Place> m_places;
+  std::uint64_t m_spacing = 0;
+  std::uint32_t m_reached = 0;  // the last entry whose start was seen
+  Place m_cursor = {0, 0};       // the entry NextLine gives next
+  bool m_tooManyEntries = false;
 };

@@ -20,6 +20,17 @@ std::size_t FindFieldSeparator(std::string_view line, std::size_t start) {
   return line.size();
 }
 
+std::string_view IndexField(std::string_view line, int number) {
+  if (number < 0 || number >= IndexFieldCount) return {};
+  std::size_t start = 0;
+  for (int field = 0; field < number; ++field) {
+    const std::size_t separator = FindFieldSeparator(line, start);
+    if (separator == line.size()) return {};
+    start = separator + 1;
+  }
+  return line.substr(start, FindFieldSeparator(line, start) - start);
+}
+
 std::string_view WithoutLineEnd(std::string_view line) {
   std::size_t end = line.size();
   while (end > 0 && (line[end - 1] == '\r' || line[end - 1] == '\n')) --end;

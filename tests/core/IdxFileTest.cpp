@@ -5,11 +5,15 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "core/hostlink/CLongLoop.h"
+#include "core/mail/CIdxBufferSource.h"
 #include "core/mail/CTovikIdxFile.h"
 #include "port/FileSystem.h"
 #include "port/Mbcs.h"
@@ -28,6 +32,20 @@ class CTestLoop : public CLongLoop {
  protected:
   void PumpPaintMessages() override { ++Looks; }
   bool IsEscapePressed() override { return EscapeHeld; }
+};
+
+// The heap, but for the one allocation it is told to refuse (counted from 1; 0 refuses none).
+class CRefusingBuffers : public CIdxBufferSource {
+ public:
+  explicit CRefusingBuffers(int refused) : m_refused(refused) {}
+  std::unique_ptr<char[]> Allocate(std::size_t size) override {
+    if (++Given == m_refused) return nullptr;
+    return std::unique_ptr<char[]>(new (std::nothrow) char[size]);
+  }
+  int Given = 0;
+
+ private:
+  const int m_refused;
 };
 
 struct Mail {
@@ -208,6 +226,46 @@ TEST_F(IdxFileTest, EscapeStopsTheSearchAndTheHostPaintsEveryFewMilliseconds) {
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
   steps.IsCancelled();
   EXPECT_EQ(steps.Looks, looks + 1);
+}
+
+// What no search may take for "not found": the user would be offered to delete a mail that is there.
+TEST_F(IdxFileTest, AnIndexThatCannotBeReadToItsEndIsUnreadable) {
+  // A line longer than a read: a search that looks into every line needs a larger buffer for it.
+  const std::string file = Index({Mails[0], {"2", std::string(3 << 19, 's'), "", "<2@x>", "0"}, Mails[4]});
+  const std::string path = Write(file);
+  for (int refused = 1;; ++refused) {
+    CRefusingBuffers buffers(refused);
+    CTovikIdxFile index(path, &buffers);
+    ASSERT_TRUE(index.Open());
+    for (const char* number : {"5", "77"}) {
+      std::uint32_t position = 0;
+      const int result = index.Find(position, 1, number, loop);
+      if (buffers.Given >= refused) {
+        EXPECT_EQ(result, IdxUnreadable) << "buffer " << refused << " refused, search for " << number;
+      } else {
+        EXPECT_EQ(result, number == std::string("5") ? IdxFound : IdxNotFound) << number;
+      }
+    }
+    if (buffers.Given < refused) {
+      EXPECT_GE(refused, 3) << "the long line takes a buffer of its own";
+      break;
+    }
+  }
+
+  // Cut short while it is read (the host rewriting it), inside the long line.
+  CTovikIdxFile index(path);
+  ASSERT_TRUE(index.Open());
+  std::uint32_t position = 0;
+  ASSERT_EQ(index.Find(position, 6, "<1@x>", loop), IdxFound);
+  std::filesystem::resize_file(port::NativePath(path), file.size() / 2);
+  for (const char* id : {"<5@x>", "<nowhere@x>"}) {
+    position = 0;
+    EXPECT_EQ(index.Find(position, 6, id, loop), IdxUnreadable) << id;
+  }
+  // Opened again, it is the file it now is.
+  ASSERT_TRUE(index.Open());
+  position = 0;
+  EXPECT_EQ(index.Find(position, 6, "<5@x>", loop), IdxNotFound);
 }
 
 }  // namespace

@@ -281,4 +281,32 @@ TEST_F(FolderTreeControllerTest, EscapeStopsTheWalkAtTheNextItem) {
   }
 }
 
+// The status bar does not draw during a walk (it would draw every folder's text at once, at great
+// cost): whatever the walk, it draws again after it, cancelled ones included.
+TEST_F(FolderTreeControllerTest, TheStatusBarDrawsAgainAfterEveryWalk) {
+  FreshTree({"Main\\", "Main\\Inbox\\", "Work\\"});
+  const CFolderTreeState state = Save();
+  ASSERT_TRUE(ActivateHost());
+  const struct {
+    const char* walk;
+    bool escape;
+    std::function<int(CFolderTreeController&)> run;
+  } cases[] = {
+      {"save", false, [](CFolderTreeController& c) { CFolderTreeState saved; return c.SaveTree(saved, false, -1); }},
+      {"complete save", false, [](CFolderTreeController& c) { CFolderTreeState saved; return c.SaveTree(saved, true, -1); }},
+      {"restore", false, [&](CFolderTreeController& c) { return c.RestoreTree(state, true, -1); }},
+      {"cancelled restore", true, [&](CFolderTreeController& c) { return c.RestoreTree(state, false, -1); }},
+  };
+  HWND statusBar = host->Windows().StatusBar();
+  for (const auto& c : cases) {
+    FreshTree();
+    uiauto::SetKeyDown(VK_ESCAPE, c.escape);
+    CFolderTreeController controller(*tree);
+    controller.StatusText = "Walking... ";
+    EXPECT_EQ(c.run(controller), c.escape ? 0 : 1) << c.walk;
+    uiauto::SetKeyDown(VK_ESCAPE, false);
+    EXPECT_TRUE(IsWindowVisible(statusBar)) << c.walk;
+  }
+}
+
 }  // namespace

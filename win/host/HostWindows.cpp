@@ -20,9 +20,12 @@ CWindow* ParentOf(CTovikMainWindow& main, CWindow* pane) { return pane ? main.Ge
 }  // namespace
 
 bool IsEscapePressed() {
+  // The key first: long loops ask at every step, and the active window costs Wine a round trip to
+  // its server, many times the key's state.
+  if (!IsKeyDown(VK_ESCAPE)) return false;
   CTovikMainWindow* main = GetMainWindow();
   if (main == nullptr || GetActiveWindow() != main->GetHandle()) return false;
-  return IsKeyDown(VK_ESCAPE) && !IsKeyDown(VK_MENU) && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
+  return !IsKeyDown(VK_MENU) && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
 }
 
 void PokeMailList() {

@@ -15,6 +15,9 @@ namespace {
 
 // The control id the host's folder tree has, as its notifications name it.
 const UINT_PTR TreeControlId = 1000;
+// How often the host paints during a walk: often enough for the progress to be seen, seldom enough
+// to cost little (a paint of the status bar costs Wine some milliseconds).
+const std::chrono::milliseconds PaintInterval(100);
 
 // "[Main] " for a mailbox, the folder's name below it, behind its parent's path.
 std::string MakeProgressPath(const std::string& parentPath, const std::string& name, bool topLevel) {
@@ -41,6 +44,7 @@ int CFolderTreeController::SaveTree(CFolderTreeState& state, bool complete, std:
   const int result = SaveWalk(GetNextItem(nullptr, TVGN_ROOT), state, 0, true, StatusText);
   if (firstVisible) Select(firstVisible, TVGN_FIRSTVISIBLE);
   if (selected) Select(selected, TVGN_CARET);
+  EndWalk();
   // Escape among the last folder's subfolders leaves no later item to stop at: still a partial state.
   return Cancelled ? 0 : result;
 }
@@ -55,6 +59,7 @@ int CFolderTreeController::RestoreTree(const CFolderTreeState& state, bool compl
     }
   }
   const int result = RestoreWalk(root, &state, 0, true, StatusText);
+  EndWalk();
   m_selectionAncestors.clear();
   const HTREEITEM nowSelected = GetNextItem(nullptr, TVGN_CARET);
   if (Changed && nowSelected) m_treeWindow.SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(nowSelected));
@@ -69,7 +74,16 @@ void CFolderTreeController::StartWalk(bool complete, std::int32_t closedDepthLim
   // beyond the deepest the setup page offers counts as that one, as the page shows them.
   m_closedDepthLimit = closedDepthLimit < 0 ? -1 : std::min(closedDepthLimit, MaxClosedDepth);
   m_nesting = 0;
+  if (CTovikStatusWindow* status = StatusWindow()) status->SetRedraw(false);
   ShowStatus(StatusText);
+  m_lastPaint = std::chrono::steady_clock::now();
+}
+
+void CFolderTreeController::EndWalk() {
+  if (CTovikStatusWindow* status = StatusWindow()) {
+    status->SetRedraw(true);
+    status->Invalidate(true);
+  }
 }
 
 int CFolderTreeController::SaveWalk(HTREEITEM first, CFolderTreeState& parentState, std::int32_t depth, bool topLevel,
@@ -145,6 +159,7 @@ bool CFolderTreeController::Wants(const CFolderTreeState* node, bool current, HT
 }
 
 bool CFolderTreeController::CheckCancel() {
+  KeepHostPainting();
   if (!Cancelled && IsEscapePressed()) Cancelled = true;
   return Cancelled;
 }
@@ -194,19 +209,20 @@ void CFolderTreeController::Select(HTREEITEM item, UINT relation) const {
 }
 
 void CFolderTreeController::SetExpanded(HTREEITEM item, bool expand) {
-  if (CTovikMainWindow* main = GetMainWindow()) main->PumpPaintMessages();
-  const HTREEITEM selected = GetNextItem(nullptr, TVGN_CARET);
-  Expand(item, expand ? TVE_EXPAND : TVE_COLLAPSE);
+  KeepHostPainting();
   // A collapse over the selection moves it to the collapsed folder without the host hearing of it.
-  if (GetNextItem(nullptr, TVGN_CARET) != selected && !Exiting) SelectCurrentFolderAgain(item);
+  // An expansion never moves it: the selection is not asked for then, as every message to the host's
+  // tree costs about as much as the tree's own work for a folder.
+  const HTREEITEM selected = expand ? nullptr : GetNextItem(nullptr, TVGN_CARET);
+  Expand(item, expand ? TVE_EXPAND : TVE_COLLAPSE);
+  if (!expand && GetNextItem(nullptr, TVGN_CARET) != selected && !Exiting) SelectCurrentFolderAgain(item);
   NotifyExpanded(item, expand);
 }
 
 void CFolderTreeController::SelectCurrentFolderAgain(HTREEITEM collapsed) {
   const std::string folder = HostText(Host().GetCurrentFolder());
   const std::string mailBox = HostText(Host().GetCurrentMailBox());
-  CTovikStatusWindow* status = StatusWindow();
-  if (status) status->SetRedraw(false);
+  // The host shows the folders on the status bar, which does not draw during the walk.
   if (folder != mailBox) {
     Host().SetCurrentFolder(mailBox.c_str());
     Host().SetCurrentFolder(folder.c_str());
@@ -219,7 +235,6 @@ void CFolderTreeController::SelectCurrentFolderAgain(HTREEITEM collapsed) {
     Host().SetCurrentFolder(mailBox.c_str());
     Expand(collapsed, TVE_COLLAPSE);
   }
-  if (status) status->SetRedraw(true);
 }
 
 void CFolderTreeController::NotifyExpanded(HTREEITEM item, bool expand) const {
@@ -239,4 +254,18 @@ void CFolderTreeController::NotifyExpanded(HTREEITEM item, bool expand) const {
 
 void CFolderTreeController::ShowStatus(const std::string& text) const {
   if (CTovikStatusWindow* status = StatusWindow()) status->SetText(text);
+}
+
+void CFolderTreeController::KeepHostPainting() {
+  const auto now = std::chrono::steady_clock::now();
+  CTovikMainWindow* main = GetMainWindow();
+  if (main == nullptr || now - m_lastPaint < PaintInterval) return;
+  m_lastPaint = now;
+  CTovikStatusWindow* status = main->GetStatusWindow();
+  if (status) {
+    status->SetRedraw(true);
+    status->Invalidate(true);
+  }
+  main->PumpPaintMessages();
+  if (status) status->SetRedraw(false);
 }

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ class CFolderTreeController {
   int RestoreWalk(HTREEITEM first, const CFolderTreeState* stateParent, std::int32_t depth, bool topLevel,
                   const std::string& parentPath);
   void StartWalk(bool complete, std::int32_t closedDepthLimit);
+  void EndWalk();
+  // Escape, tested at every item; the host paints every PaintInterval meanwhile.
   bool CheckCancel();
   // Whether to walk an item's subfolders, and at which depth.
   bool ChildDepth(std::int32_t depth, bool expanded, std::int32_t& childDepth) const;
@@ -67,6 +70,10 @@ class CFolderTreeController {
   void SelectCurrentFolderAgain(HTREEITEM collapsed);
   void NotifyExpanded(HTREEITEM item, bool expand) const;
   void ShowStatus(const std::string& text) const;
+  // Lets the host paint, the status bar with the text last shown, when PaintInterval has passed since
+  // it last did. The status bar draws at no other time during a walk: each text it is given it would
+  // draw at once, which costs far more than a folder's expansion.
+  void KeepHostPainting();
 
   CWindow& m_treeWindow;
   const HWND m_treeHandle;
@@ -74,5 +81,6 @@ class CFolderTreeController {
   std::int32_t m_closedDepthLimit = -1;
   std::vector<HTREEITEM> m_selectionAncestors;
   int m_nesting = 0;  // levels the walk has descended, against CFolderTreeState::MaxDepth
+  std::chrono::steady_clock::time_point m_lastPaint;
   char m_itemText[2048];
 };

@@ -1,0 +1,63 @@
+#include "core/mail/CFileWindow.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "core/mail/CIdxBufferSource.h"
+#include "port/FileSystem.h"
+
+void CFileWindow::Attach(std::FILE* file) {
+  m_file = file;
+  m_begin = 0;
+  m_size = 0;
+  m_length = 0;
+  m_failed = !port::FileLength(file, m_length);
+}
+
+bool CFileWindow::ReadOn(std::uint64_t keepFrom) {
+  if (m_file == nullptr || m_failed) return false;
+  if (keepFrom < Begin() || keepFrom > End()) {
+    if (!port::SeekFile(m_file, keepFrom)) return Fail();
+    m_begin = keepFrom;
+    m_size = 0;
+  } else {
+    const std::size_t dropped = static_cast<std::size_t>(keepFrom - m_begin);
+    if (dropped != 0) std::memmove(m_bytes.get(), m_bytes.get() + dropped, m_size - dropped);
+    m_begin = keepFrom;
+    m_size -= dropped;
+  }
+  if (End() >= m_length) return false;
+  if (!MakeRoom()) return false;
+  const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(m_capacity - m_size, m_length - End()));
+  const std::size_t read = std::fread(m_bytes.get() + m_size, 1, wanted, m_file);
+  m_size += read;
+  // Less than the length told at the start: a read error, or a file cut short meanwhile.
+  return read == wanted || Fail();
+}
+
+std::uint64_t CFileWindow::FindLineEnd(std::uint64_t from, std::uint64_t to) const {
+  const void* found = from < to ? std::memchr(At(from), '\n', static_cast<std::size_t>(to - from)) : nullptr;
+  return found ? OffsetOf(static_cast<const char*>(found)) : to;
+}
+
+bool CFileWindow::MakeRoom() {
+  const std::uint64_t rest = m_length - End();
+  if (m_capacity - m_size >= std::min<std::uint64_t>(rest, ReadSize / 2)) return true;
+  if (m_size > MaxKept) return Fail();
+  // Twice what is kept, for a long line: it is copied a few times, not once a read.
+  const std::size_t capacity = static_cast<std::size_t>(
+      std::min<std::uint64_t>(std::min(std::max(ReadSize, 2 * m_size), MaxKept + ReadSize), m_size + rest));
+  std::unique_ptr<char[]> bytes =
+      m_buffers ? m_buffers->Allocate(capacity) : std::unique_ptr<char[]>(new (std::nothrow) char[capacity]);
+  if (!bytes) return Fail();
+  if (m_size != 0) std::memcpy(bytes.get(), m_bytes.get(), m_size);
+  m_bytes = std::move(bytes);
+  m_capacity = capacity;
+  return true;
+}
+
+bool CFileWindow::Fail() {
+  m_failed = true;
+  return false;
+}
