@@ -21,10 +21,11 @@ import sys
 from collections import Counter
 
 # Growth allowed from the warm-up sample to any later one of a session: what a first use of a rare
-# path makes once, the device contexts and fonts that Wine caches (they fill up over the first
-# minutes: up to 40 GDI objects seen after a warm-up), heap pages the allocator keeps. Anything that
+# path makes once, the device contexts and fonts that Wine caches, heap pages the allocator keeps.
+# Wine's GDI objects fill up to 320-350 in every session and stay there (30 minutes, 10,000 actions);
+# a short session under load still climbed 69 after its warm-up, hence the GDI slack. Anything that
 # grows with the number of actions passes these within minutes; a leaked icon is one USER object.
-SLACK = {"GDI": 64, "USER": 8, "private bytes": 4 * 1024 * 1024}
+SLACK = {"GDI": 96, "USER": 8, "private bytes": 4 * 1024 * 1024}
 SESSION_MINUTES = 5            # a long run closes the host about this often
 RESTART_SECONDS = 12           # what the checks and restarts between sessions take
 HOST_TIMEOUT_SECONDS = 180     # a host that does not end this long after its session is hung
