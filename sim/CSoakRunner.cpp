@@ -92,6 +92,7 @@ const CSoakRunner::ActionKind CSoakRunner::Actions[] = {
     {"fault-index", 2, false, &CSoakRunner::DamageIndex},
     {"fault-host-mode", 1, false, &CSoakRunner::ToggleHostMode},
 };
+const size_t CSoakRunner::ActionCount = sizeof Actions / sizeof Actions[0];
 
 CSoakRunner::CSoakRunner(CMainFrame& host, const SoakOptions& options)
     : m_host(host), m_options(options), m_random(options.Seed) {}
@@ -123,10 +124,9 @@ void CSoakRunner::RunNextAction() {
     CloseHost();
     return;
   }
-  const unsigned kinds = static_cast<unsigned>(sizeof Actions / sizeof Actions[0]);
   // The warm-up ends once every kind of action has run: what a first use makes for good (a font, a
   // shared icon, a window class) is then made.
-  if (!m_warm && elapsed >= m_options.WarmUpSeconds * 1000 && static_cast<unsigned>(m_actions) >= kinds) {
+  if (!m_warm && elapsed >= m_options.WarmUpSeconds * 1000 && static_cast<size_t>(m_actions) >= ActionCount) {
     m_warm = true;
     Sample("warm");
   } else if (m_actions % SampleEvery == 0) {
@@ -138,8 +138,7 @@ void CSoakRunner::RunNextAction() {
 
 const CSoakRunner::ActionKind& CSoakRunner::NextKind() {
   // A tour of every kind first, then at random by weight.
-  const size_t kinds = sizeof Actions / sizeof Actions[0];
-  if (static_cast<size_t>(m_actions) < kinds) return Actions[m_actions];
+  if (static_cast<size_t>(m_actions) < ActionCount) return Actions[m_actions];
   unsigned total = 0;
   for (const ActionKind& kind : Actions) total += kind.Weight;
   unsigned pick = Random(total);

@@ -45,6 +45,7 @@ class CSoakRunner {
     Action Run;
   };
   static const ActionKind Actions[];
+  static const size_t ActionCount;
 
   void RunNextAction();
   const ActionKind& NextKind();

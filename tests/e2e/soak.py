@@ -46,6 +46,7 @@ class Soak:
         self.data = os.path.join(self.work, "data")
         self.plugins = os.path.join(self.data, "Plugins")
         self.saved = os.path.join(self.work, "saved")
+        self.close_script = os.path.join(self.work, "close.txt")
         self.failures = []
         self.times = []
         self.kinds = Counter()
@@ -62,10 +63,7 @@ class Soak:
 
     def fresh_host(self, name):
         """Starts a host on the settings file there is and closes it: the plug-in loads it and saves it."""
-        script = os.path.join(self.work, "close.txt")
-        with open(script, "w") as file:
-            file.write("close\n")
-        result = self.host(name, "--script", windows_path(script))
+        result = self.host(name, "--script", windows_path(self.close_script))
         if result != 0:
             self.fail(f"{name}: a fresh host on the settings file ended with {result} (see {name}.out)")
         return self.settings()
@@ -204,6 +202,8 @@ class Soak:
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.saved)
         shutil.copy(self.args.settings, self.saved)
+        with open(self.close_script, "w") as file:
+            file.write("close\n")
         budget = self.args.minutes * 60
         sessions = max(2, math.ceil(self.args.minutes / SESSION_MINUTES))
         seconds = max(20, int(budget / sessions) - RESTART_SECONDS)
