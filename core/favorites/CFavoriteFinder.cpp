@@ -56,14 +56,17 @@ bool CFavoriteFinder::Matches(const Row& row, const std::vector<std::string>& wo
 void CFavoriteFinder::Find(const std::string& query, std::vector<std::size_t>& matches) const {
   const std::vector<std::string> words = SplitWords(query);
   matches.clear();
-  std::vector<std::size_t> later;
+  // Favorites by title, other favorites, folders by title, other folders.
+  std::vector<std::size_t> later[3];
   for (std::size_t row = 0; row < m_rows.size(); ++row) {
     if (!Matches(m_rows[row], words)) continue;
-    if (words.empty() || m_rows[row].Title.StartsWith(words.front())) {
+    const bool byTitle = words.empty() || m_rows[row].Title.StartsWith(words.front());
+    const bool folder = m_rows[row].Kind == HostFolderKind;
+    if (byTitle && !folder) {
       matches.push_back(row);
     } else {
-      later.push_back(row);
+      later[(folder ? 1 : 0) + (folder && !byTitle ? 1 : 0)].push_back(row);
     }
   }
-  matches.insert(matches.end(), later.begin(), later.end());
+  for (const std::vector<std::size_t>& rows : later) matches.insert(matches.end(), rows.begin(), rows.end());
 }

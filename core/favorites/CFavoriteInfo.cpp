@@ -34,6 +34,7 @@ constexpr Setting Settings[] = {
     {"SaveTreeComplete", 0, nullptr, &CFavoriteInfo::SaveTreeComplete, nullptr},
     {"RestoreTreeComplete", 0, nullptr, &CFavoriteInfo::RestoreTreeComplete, nullptr},
     {"FolderTreeClosedDepth", -1, &CFavoriteInfo::FolderTreeClosedDepth, nullptr, nullptr},
+    {"FindFolders", 1, nullptr, &CFavoriteInfo::FindShowsFolders, nullptr},
 };
 
 // The hot keys in the order of the file, with the names older files used for the first four.

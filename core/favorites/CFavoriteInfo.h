@@ -56,4 +56,5 @@ class CFavoriteInfo : public CIniFile {
   std::int32_t RestoreTreeID;
   ScreenRect EditWindowRect;
   bool SetFocusAfterJump;
+  bool FindShowsFolders;  // the find dialog lists the host's other folders after the favorites
 };

@@ -71,6 +71,34 @@ TEST_F(FavoriteFinderTest, TitlesStartingWithTheFirstWordComeFirstInListOrder) {
   for (const auto& c : cases) EXPECT_EQ(FindIn(favorites, c.query), c.rows) << '"' << c.query << '"';
 }
 
+TEST_F(FavoriteFinderTest, FoldersOfTheHostFollowEveryFavoriteOrderedTheSameWay) {
+  CFavoriteFinder finder;
+  // Rows 0, 2 and 4 are folders of the host, added among the favorites.
+  finder.AddRow(CFavoriteFinder::HostFolderKind, 0, "[Work] Inbox/Mail lists", {});
+  finder.AddRow(1, 0, "My mail", {});
+  finder.AddRow(CFavoriteFinder::HostFolderKind, 1, "[Main] Mail", {});
+  finder.AddRow(2, 0, "Mail of Bob", {});
+  finder.AddRow(CFavoriteFinder::HostFolderKind, 2, "Mail", {});
+  const struct {
+    std::string query;
+    std::vector<std::size_t> rows;
+  } cases[] = {
+      {"", {1, 3, 0, 2, 4}},
+      {"mail", {3, 1, 4, 0, 2}},
+      {"MAIN mail", {2}},
+      {"lists [work]", {0}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::size_t> rows;
+    finder.Find(c.query, rows);
+    EXPECT_EQ(rows, c.rows) << '"' << c.query << '"';
+  }
+  EXPECT_EQ(finder.GetKind(4), CFavoriteFinder::HostFolderKind);
+  EXPECT_EQ(finder.GetIndex(4), 2);
+  finder.Clear();
+  EXPECT_EQ(finder.GetRowCount(), 0u);
+}
+
 TEST_F(FavoriteFinderTest, EveryAsciiLetterFoldsAndTheCharactersBesideTheAlphabetsDoNot) {
   for (char upper = 'A'; upper <= 'Z'; ++upper) {
     const std::string big(1, upper), small(1, static_cast<char>(upper - 'A' + 'a'));

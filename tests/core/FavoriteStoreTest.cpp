@@ -140,6 +140,17 @@ TEST_F(FavoriteStore, FindDialogKeyIsReadAndWrittenBesideTheMenuKeys) {
   EXPECT_EQ(LoadedStore()->HotKeys[FindDialogKind].ToStoredValue(), 0);
 }
 
+TEST_F(FavoriteStore, FindDialogFoldersAreOnUnlessTheFileTurnsThemOff) {
+  WriteSettings("[Misc]\r\nFolderHotKey=8262\r\n");
+  auto store = LoadedStore();
+  EXPECT_TRUE(store->FindShowsFolders) << "a file from before the folder rows";
+  store->FindShowsFolders = false;
+  ASSERT_TRUE(store->SaveMisc());
+  EXPECT_EQ(Read("Misc", "FindFolders"), "0");
+  EXPECT_EQ(Read("Misc", "FolderHotKey"), "8262");
+  EXPECT_FALSE(LoadedStore()->FindShowsFolders);
+}
+
 TEST_F(FavoriteStore, DuplicateAndGapLoseExactlyTheirItemsAndTheStaleKeysGo) {
   std::string file = "[FavoriteFolders]\r\n";
   for (int n = 0; n < 10; ++n) {
