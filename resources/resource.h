@@ -11,6 +11,7 @@
 #define IDI_KEY 125
 #define IDI_FAILURE_OVERLAY 128  // drawn over a list icon to mark a favorite whose last jump failed
 #define IDI_WINDOW_STATE 130
+#define IDI_HOST_FOLDER 132  // a folder of the host that is no favorite (find dialog)
 
 // ---- Dialog templates --------------------------------------------------------------------------
 #define IDD_ITEM_LIST_EDIT 107
@@ -68,6 +69,8 @@
 // Find dialog (131).
 #define IDC_FIND_TEXT 1060
 #define IDC_FOUND_LIST 1061
+#define IDC_FIND_FOLDERS 1062
+#define IDC_REGISTER_FOLDER 1063
 
 // ---- Strings -----------------------------------------------------------------------------------
 // Host commands, their menu items and status texts.
@@ -200,6 +203,7 @@
 #define IDS_MENU_FIND_FAVORITE 58241
 #define IDS_COLUMN_LEADS_TO 58242
 #define IDS_MENU_TYPE_FIND 58243
+#define IDS_CANNOT_FIND_HOST_FOLDER 58244
 // What a jump tells the user beside the questions of its own.
 #define IDS_INDEX_UNREADABLE 58250
 // Why the edit dialogs refuse a name.

@@ -82,16 +82,21 @@ GREY = (120, 120, 130, 255)
 TRANSPARENT = (0, 0, 0, 0)
 
 
-def folder(x0, y0, x1, y1):
+HOST_FOLDER_BACK = (150, 170, 196, 255)
+HOST_FOLDER_FRONT = (204, 218, 236, 255)
+HOST_FOLDER_EDGE = (90, 106, 132, 255)
+
+
+def folder(x0, y0, x1, y1, back=FOLDER_BACK, front=FOLDER_FRONT, edge=FOLDER_EDGE):
     """A folder with a tab, filling the given box."""
     tab = (x1 - x0) * 0.4
     lip = (y1 - y0) * 0.2
     return [
-        (round_rect(x0, y0, x0 + tab, y0 + lip * 2, 0.6), FOLDER_EDGE),
-        (round_rect(x0, y0 + lip, x1, y1, 0.6), FOLDER_EDGE),
-        (round_rect(x0 + 0.7, y0 + lip + 0.7, x1 - 0.7, y1 - 0.7, 0.3), FOLDER_BACK),
+        (round_rect(x0, y0, x0 + tab, y0 + lip * 2, 0.6), edge),
+        (round_rect(x0, y0 + lip, x1, y1, 0.6), edge),
+        (round_rect(x0 + 0.7, y0 + lip + 0.7, x1 - 0.7, y1 - 0.7, 0.3), back),
         (polygon((x0 + 0.7, y1 - 0.7), (x0 + 1.8, y0 + lip * 2), (x1 - 0.7, y0 + lip * 2),
-                 (x1 - 0.7, y1 - 0.7)), FOLDER_FRONT),
+                 (x1 - 0.7, y1 - 0.7)), front),
     ]
 
 
@@ -112,6 +117,8 @@ ICONS = {
         (star(8, 8.6, 6.6, 2.7), GOLD_EDGE),
         (star(8, 8.6, 5.3, 2.1), GOLD),
     ],
+    # 132: a folder of the host that is no favorite: the same folder in the greys of a plain one.
+    "hostfolder": folder(1, 2.5, 15, 13.5, HOST_FOLDER_BACK, HOST_FOLDER_FRONT, HOST_FOLDER_EDGE),
     # 117: a folder tree: a folder with two folders branching from it.
     "foldertree": folder(1, 1, 9, 7) + [
         (rect(3, 7, 4, 14), GREY),

@@ -1,6 +1,6 @@
 // The find dialog, answered by a user on a helper thread: where and how it opens, the list keys typed
-// in the edit box, a double-click, and what each row shows (the end-to-end script covers the search
-// and the jumps).
+// in the edit box, a double-click, what each row shows, and the host's folders after the favorites
+// (the end-to-end scripts cover the search and the jumps).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -69,6 +69,14 @@ class FindFavoriteDlgTest : public ::testing::Test {
   HWND owner = nullptr;
   CFavoriteInfo store;
 };
+
+int ImageOf(HWND list, int row) {
+  LVITEMA item = {};
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.iImage;
+}
 
 int SelectedRow(HWND list) {
   return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -180,6 +188,93 @@ TEST_F(FindFavoriteDlgTest, EachRowShowsWhereItLeadsAndAFailedFavoriteItsMark) {
                                                "[Work] Inbox / Quarterly report / Carol <carol@example.net>",
                                                "RaZudazoved.3.tree", "(10, 20) - (810, 620)"}));
   EXPECT_EQ(overlays, (std::vector<UINT>{0, 1, 0, 0, 0}));
+}
+
+// The host's folders, one of them a favorite already.
+std::vector<HostFolder> HostFolders() {
+  return {{"Main\\Inbox\\", "[Main] Inbox"}, {"Main\\Sent\\", "[Main] Sent"}, {"Work\\Inbox\\", "[Work] Inbox"}};
+}
+
+TEST_F(FindFavoriteDlgTest, FoldersFollowTheFavoritesAndRegisterFromTheDialogWithTheirBoxTurnedOff) {
+  CFindFavoriteDlg dialog(nullptr);
+  dialog.SetFavorites(store);
+  int reads = 0;
+  dialog.SetFolderSource([&] {
+    ++reads;
+    return HostFolders();
+  });
+  std::vector<std::string> registered;
+  HWND registeredOver = nullptr;
+  dialog.SetFolderRegistrar([&](CWindow& owner, const std::string& folderId) {
+    registered.push_back(folderId);
+    registeredOver = owner.GetHandle();
+    Add<CFolderItem>(store, FavoriteFolderList, "Sent box", [&](CFolderItem& folder) { folder.FolderId = folderId; });
+  });
+  dialog.SetShowFolders(false);
+  std::vector<std::string> hidden, shown, sent, afterRegistering, afterHiding;
+  int folderImage = -1, readsWhileHidden = -1;
+  bool registerEnabledOnAFavorite = true, registerEnabledOnAFolder = false;
+  HWND window = nullptr;
+  uiauto::UserThread user([&] {
+    window = uiauto::WaitForDialog(Caption);
+    HWND list = GetDlgItem(window, IDC_FOUND_LIST), registerButton = GetDlgItem(window, IDC_REGISTER_FOLDER);
+    hidden = uiauto::ListViewColumn(list, 0);
+    readsWhileHidden = reads;
+    uiauto::SetChecked(window, IDC_FIND_FOLDERS, true);
+    shown = uiauto::ListViewColumn(list, 0);
+    folderImage = ImageOf(list, 5);
+    registerEnabledOnAFavorite = IsWindowEnabled(registerButton) != FALSE;
+    uiauto::SetControlText(window, IDC_FIND_TEXT, "SENT");
+    sent = uiauto::ListViewColumn(list, 0);
+    registerEnabledOnAFolder = IsWindowEnabled(registerButton) != FALSE;
+    uiauto::PressKey(window, VK_INSERT);
+    uiauto::WaitFor([&] { return !registered.empty(); }, 2000);
+    uiauto::WaitFor([&] { return uiauto::ListViewColumn(list, 0) != sent; }, 2000);
+    afterRegistering = uiauto::ListViewColumn(list, 0);
+    uiauto::SetChecked(window, IDC_FIND_FOLDERS, false);
+    uiauto::SetChecked(window, IDC_FIND_FOLDERS, true);
+    uiauto::SetControlText(window, IDC_FIND_TEXT, "inbox");
+    afterHiding = uiauto::ListViewColumn(list, 0);
+    uiauto::SetChecked(window, IDC_FIND_FOLDERS, false);
+    uiauto::PressKey(window, VK_ESCAPE);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  user.Join();
+  EXPECT_EQ(hidden.size(), 5u);
+  EXPECT_EQ(readsWhileHidden, 0) << "nothing walked while the folders are hidden";
+  EXPECT_EQ(shown, (std::vector<std::string>{"Inbox", "Projects", "Q3 numbers", "Morning", "Wide", "[Main] Sent",
+                                             "[Work] Inbox"}))
+      << "the favorite folder [Main] Inbox is listed once, as the favorite";
+  EXPECT_EQ(folderImage, 5);
+  EXPECT_FALSE(registerEnabledOnAFavorite);
+  EXPECT_EQ(sent, std::vector<std::string>{"[Main] Sent"});
+  EXPECT_TRUE(registerEnabledOnAFolder);
+  EXPECT_EQ(registered, std::vector<std::string>{"Main\\Sent\\"});
+  EXPECT_EQ(registeredOver, window) << "its messages stand over the dialog";
+  EXPECT_EQ(afterRegistering, std::vector<std::string>{"Sent box"}) << "the row moved among the favorites";
+  EXPECT_EQ(afterHiding, (std::vector<std::string>{"Inbox", "Projects", "Q3 numbers", "[Work] Inbox"}));
+  EXPECT_EQ(reads, 1) << "read once per opening";
+  EXPECT_FALSE(dialog.GetShowFolders());
+}
+
+TEST_F(FindFavoriteDlgTest, EnterOnAFolderRowChoosesTheFolder) {
+  CFindFavoriteDlg dialog(nullptr);
+  dialog.SetFavorites(store);
+  dialog.SetFolderSource(HostFolders);
+  dialog.SetQuery("[work]");
+  uiauto::UserThread user([&] {
+    HWND window = uiauto::WaitForDialog(Caption);
+    HWND list = GetDlgItem(window, IDC_FOUND_LIST);
+    // The two favorites that lead into [Work], then the folder.
+    uiauto::WaitFor([&] { return uiauto::ListViewColumn(list, 0).size() == 3; }, 2000);
+    uiauto::PressKey(window, VK_NEXT);
+    uiauto::WaitFor([&] { return SelectedRow(list) == 2; }, 2000);
+    uiauto::PressKey(window, VK_RETURN);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  user.Join();
+  EXPECT_EQ(dialog.GetChosenKind(), CFavoriteFinder::HostFolderKind);
+  EXPECT_EQ(dialog.GetChosenFolderId(), "Work\\Inbox\\");
 }
 
 }  // namespace

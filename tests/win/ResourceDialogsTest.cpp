@@ -88,7 +88,8 @@ const ExpectedDialog kDialogs[] = {
     {IDD_FIND_FAVORITE,
      {{IDC_FIND_TEXT, "Edit", 0, 0, 0},
       {IDC_FOUND_LIST, "SysListView32", kListViewStyles, LVS_REPORT | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_OWNERDATA, 0},
-      kOk, kCancel}},
+      kOk, kCancel, {IDC_FIND_FOLDERS, "Button", kButtonType, BS_AUTOCHECKBOX, 0},
+      {IDC_REGISTER_FOLDER, "Button", kButtonType | WS_DISABLED, BS_PUSHBUTTON | WS_DISABLED, 0}}},
 };
 
 // "ＭＳ Ｐゴシック", the Japanese template font.

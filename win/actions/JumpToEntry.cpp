@@ -98,6 +98,24 @@ void JumpToFolder(CFolderItem& item) {
   }
 }
 
+void JumpToHostFolder(const std::string& folderId) {
+  {
+    CWaitCursor wait;
+    if (HostText(Host().GetCurrentFolder()) != folderId) {
+      Host().SetCurrentFolder(folderId.c_str());
+      Host().SetCurrentFolder(folderId.c_str());
+    }
+  }
+  const bool reached = HostText(Host().GetCurrentFolder()) == folderId;
+  ShowCurrentFolderName();
+  // No favorite to mark or delete: the user only hears of it.
+  if (!reached) {
+    ShowMessage(IDS_CANNOT_FIND_HOST_FOLDER, WarningFlags);
+    return;
+  }
+  FocusTreeAfterJump();
+}
+
 void JumpToEntry(int kind, int index) {
   CFavoriteInfo& store = GetFavoriteInfo();
   const CFavoriteItemListBase* list = store.GetList(kind);

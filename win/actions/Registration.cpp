@@ -2,27 +2,39 @@
 #include <memory>
 
 #include "core/favorites/FavoriteStore.h"
+#include "core/hostlink/HostFolders.h"
+#include "core/menutext/MenuText.h"
 #include "resources/resource.h"
 #include "win/actions/ActionSupport.h"
 #include "win/actions/FavoriteActions.h"
 #include "win/host/HostWindows.h"
+#include "win/ui/CResourceTool.h"
 
 namespace {
 
+void Warn(UINT textId, CWindow* owner) {
+  if (owner == nullptr) {
+    ShowMessage(textId, WarningFlags);
+  } else {
+    CResourceTool::MessageBox(owner, CResourceTool::LoadString(textId), AppTitle, WarningFlags);
+  }
+}
+
 // What the user hears of a registration. `saveList` writes the changed section.
-void ReportRegistration(int result, bool (CFavoriteInfo::*saveList)(), UINT alreadyRegisteredText) {
+void ReportRegistration(int result, bool (CFavoriteInfo::*saveList)(), UINT alreadyRegisteredText,
+                        CWindow* owner = nullptr) {
   switch (result) {
     case Added:
       (GetFavoriteInfo().*saveList)();
       break;
     case AlreadyRegistered:
-      if (alreadyRegisteredText != 0) ShowMessage(alreadyRegisteredText, WarningFlags);
+      if (alreadyRegisteredText != 0) Warn(alreadyRegisteredText, owner);
       break;
     case ListFull:
-      ShowMessage(IDS_LIST_FULL, WarningFlags);
+      Warn(IDS_LIST_FULL, owner);
       break;
     default:
-      ShowMessage(IDS_CANNOT_REGISTER, WarningFlags);
+      Warn(IDS_CANNOT_REGISTER, owner);
       break;
   }
 }
@@ -35,6 +47,15 @@ void RegisterCurrentFolder() {
                          ? GetFavoriteInfo().AddItem(item, FavoriteFolderList)
                          : RegisterReadFailed;
   ReportRegistration(result, &CFavoriteInfo::SaveFolders, 0);
+}
+
+void RegisterFolder(const std::string& folderId, CWindow* owner) {
+  auto folder = std::make_unique<CFolderItem>();
+  folder->FolderId = folderId;
+  folder->DisplayName = EscapeAmpersands(GetHostFolderDisplayName(folderId));
+  std::unique_ptr<CFavoriteItem> item = std::move(folder);
+  const int result = folderId.empty() ? RegisterReadFailed : GetFavoriteInfo().AddItem(item, FavoriteFolderList);
+  ReportRegistration(result, &CFavoriteInfo::SaveFolders, 0, owner);
 }
 
 void RegisterCurrentMail() {

@@ -1,5 +1,7 @@
 #include "win/find/CFindFavoriteDlg.h"
 
+#include <unordered_set>
+
 #include "core/favorites/CFavoriteInfo.h"
 #include "port/Mbcs.h"
 #include "resources/resource.h"
@@ -9,8 +11,10 @@
 
 namespace {
 
-// The icon of each list kind, at image index kind - 1; the mail history shows mails.
-const std::vector<WORD> KindIcons = {IDI_FOLDER, IDI_MAIL, IDI_FOLDER_TREE, IDI_MAIL, IDI_WINDOW_STATE};
+// The icon of each list kind, at image index kind - 1 (the mail history shows mails), then that of a
+// folder that is no favorite.
+const std::vector<WORD> KindIcons = {IDI_FOLDER, IDI_MAIL, IDI_FOLDER_TREE, IDI_MAIL, IDI_WINDOW_STATE, IDI_HOST_FOLDER};
+const int HostFolderImage = 5;
 
 bool IsListKey(WPARAM key) { return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT; }
 
@@ -36,18 +40,45 @@ CFindFavoriteDlg::CFindFavoriteDlg(CWindow* parent) : CUiGothicDialog(parent, ID
 }
 
 void CFindFavoriteDlg::SetFavorites(CFavoriteInfo& store) {
+  m_store = &store;
+  FillRows();
+}
+
+void CFindFavoriteDlg::FillRows() {
+  m_finder.Clear();
+  m_texts.clear();
+  if (m_store == nullptr) return;
+  // Folder ids compare byte for byte, as the store compares them.
+  std::unordered_set<std::string> favoriteFolders;
   for (int kind = FavoriteFolderList; kind <= FavoriteWindowStateList; ++kind) {
-    const CFavoriteItemListBase* list = store.GetList(kind);
+    const CFavoriteItemListBase* list = m_store->GetList(kind);
     for (std::size_t index = 0; list != nullptr && index < list->GetCount(); ++index) {
       const CFavoriteItem* item = list->GetAt(index);
       if (item == nullptr) continue;
-      RowText text{item->GetDisplayName(), std::string(), item->Failure != 0};
+      RowText text{item->GetDisplayName(), std::string(), item->Failure != 0, std::string()};
+      if (const auto* folder = dynamic_cast<const CFolderItem*>(item)) {
+        text.FolderId = folder->FolderId;
+        favoriteFolders.insert(folder->FolderId);
+      }
       std::vector<std::string> searched;
       DescribeFavorite(*item, text.LeadsTo, searched);
       m_finder.AddRow(kind, static_cast<int>(index), text.Title, searched);
       m_texts.push_back(std::move(text));
     }
   }
+  if (!m_showFolders) return;
+  for (std::size_t index = 0; index < m_folders.size(); ++index) {
+    const HostFolder& folder = m_folders[index];
+    if (favoriteFolders.count(folder.FolderId) != 0) continue;
+    m_finder.AddRow(CFavoriteFinder::HostFolderKind, static_cast<int>(index), folder.DisplayName, {});
+    m_texts.push_back({folder.DisplayName, folder.DisplayName, false, folder.FolderId});
+  }
+}
+
+void CFindFavoriteDlg::ReadFolders() {
+  if (m_foldersRead || !m_folderSource) return;
+  m_folders = m_folderSource();
+  m_foldersRead = true;
 }
 
 CWindow* CFindFavoriteDlg::ListView() { return GetItem(IDC_FOUND_LIST); }
@@ -69,6 +100,11 @@ BOOL CFindFavoriteDlg::OnInitDialog() {
   AddColumns();
   PassListKeys();
   CUiGothicDialog::OnInitDialog();
+  CheckDlgButton(GetHandle(), IDC_FIND_FOLDERS, m_showFolders ? BST_CHECKED : BST_UNCHECKED);
+  if (m_showFolders) {
+    ReadFolders();
+    FillRows();
+  }
   // Setting the text narrows the list through the edit box's change notice.
   FindText()->SetWindowText(m_query);
   ShowMatches();
@@ -83,6 +119,7 @@ void CFindFavoriteDlg::RecordLayout() {
   GetClientRect(GetHandle(), &client);
   const RECT edit = ClientRectOf(IDC_FIND_TEXT), list = ClientRectOf(IDC_FOUND_LIST);
   const RECT ok = ClientRectOf(IDOK), cancel = ClientRectOf(IDCANCEL);
+  const RECT folders = ClientRectOf(IDC_FIND_FOLDERS), registerButton = ClientRectOf(IDC_REGISTER_FOLDER);
   m_layout.MinimumSize = {frame.right - frame.left, frame.bottom - frame.top};
   m_layout.EditFromRight = client.right - edit.right;
   m_layout.ListFromRight = client.right - list.right;
@@ -90,6 +127,8 @@ void CFindFavoriteDlg::RecordLayout() {
   m_layout.OkFromRight = client.right - ok.left;
   m_layout.CancelFromRight = client.right - cancel.left;
   m_layout.ButtonsFromBottom = client.bottom - ok.top;
+  m_layout.FoldersFromBottom = client.bottom - folders.top;
+  m_layout.RegisterFromBottom = client.bottom - registerButton.top;
   m_layoutRecorded = true;
 }
 
@@ -125,6 +164,46 @@ void CFindFavoriteDlg::ShowMatches() {
   ListView()->SendMessage(LVM_SETITEMCOUNT, m_matches.size(), 0);
   SelectRow(m_matches.empty() ? -1 : 0);
   ListView()->Invalidate(false);
+  UpdateRegisterButton();
+}
+
+void CFindFavoriteDlg::SelectFavoriteFolder(const std::string& folderId) {
+  for (std::size_t row = 0; row < m_matches.size(); ++row) {
+    const std::size_t found = m_matches[row];
+    if (m_finder.GetKind(found) == FavoriteFolderList && m_texts[found].FolderId == folderId) {
+      SelectRow(static_cast<int>(row));
+      break;
+    }
+  }
+  UpdateRegisterButton();
+}
+
+bool CFindFavoriteDlg::IsFolderRow(int row) {
+  return row >= 0 && m_finder.GetKind(m_matches[static_cast<std::size_t>(row)]) == CFavoriteFinder::HostFolderKind;
+}
+
+void CFindFavoriteDlg::UpdateRegisterButton() {
+  GetItem(IDC_REGISTER_FOLDER)->EnableWindow(m_registerFolder && IsFolderRow(GetSelectedRow()));
+}
+
+void CFindFavoriteDlg::ToggleFolders() {
+  m_showFolders = IsDlgButtonChecked(GetHandle(), IDC_FIND_FOLDERS) == BST_CHECKED;
+  if (m_showFolders) ReadFolders();
+  FillRows();
+  ShowMatches();
+  ::SetFocus(FindText()->GetHandle());
+}
+
+void CFindFavoriteDlg::RegisterSelectedFolder() {
+  const int row = GetSelectedRow();
+  if (!IsFolderRow(row) || !m_registerFolder) return;
+  // A copy: the rows are made again below.
+  const std::string folderId = m_texts[m_matches[static_cast<std::size_t>(row)]].FolderId;
+  m_registerFolder(*this, folderId);
+  FillRows();
+  ShowMatches();
+  SelectFavoriteFolder(folderId);
+  ::SetFocus(FindText()->GetHandle());
 }
 
 void CFindFavoriteDlg::SelectRow(int row) {
@@ -151,7 +230,10 @@ void CFindFavoriteDlg::GiveRowTexts(NMLVDISPINFOA& info) {
     port::CopyToBuffer(item.pszText, static_cast<std::size_t>(item.cchTextMax),
                        item.iSubItem == 0 ? text.Title : text.LeadsTo);
   }
-  if ((item.mask & LVIF_IMAGE) != 0) item.iImage = m_finder.GetKind(row) - 1;
+  if ((item.mask & LVIF_IMAGE) != 0) {
+    const int kind = m_finder.GetKind(row);
+    item.iImage = kind == CFavoriteFinder::HostFolderKind ? HostFolderImage : kind - 1;
+  }
   if ((item.mask & LVIF_STATE) != 0) {
     item.state = (item.state & ~LVIS_OVERLAYMASK) | INDEXTOOVERLAYMASK(text.Failed ? CListViewIcons::FailureOverlay : 0);
     item.stateMask |= LVIS_OVERLAYMASK;
@@ -162,6 +244,14 @@ LRESULT CFindFavoriteDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(wParam) == IDC_FIND_TEXT && HIWORD(wParam) == EN_CHANGE) {
     m_query = FindText()->GetWindowText();
     ShowMatches();
+    return 1;
+  }
+  if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDC_FIND_FOLDERS) {
+    ToggleFolders();
+    return 1;
+  }
+  if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDC_REGISTER_FOLDER) {
+    RegisterSelectedFolder();
     return 1;
   }
   return CUiGothicDialog::OnCommand(wParam, lParam);
@@ -176,6 +266,9 @@ LRESULT CFindFavoriteDlg::OnNotify(int controlId, NMHDR* header) {
     case NM_DBLCLK:
       if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem >= 0) OnOK();
       return 1;
+    case LVN_ITEMCHANGED:
+      UpdateRegisterButton();
+      return 1;
     default:
       return CUiGothicDialog::OnNotify(controlId, header);
   }
@@ -188,12 +281,20 @@ void CFindFavoriteDlg::OnOK() {
   const std::size_t found = m_matches[static_cast<std::size_t>(row)];
   m_chosenKind = m_finder.GetKind(found);
   m_chosenIndex = m_finder.GetIndex(found);
+  m_chosenFolderId = m_chosenKind == CFavoriteFinder::HostFolderKind ? m_texts[found].FolderId : std::string();
   CUiGothicDialog::OnOK();
 }
 
 void CFindFavoriteDlg::PassListKeys() {
   m_listKeys.Install(FindText()->GetHandle(), [this](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message != WM_KEYDOWN || !IsListKey(wParam)) return false;
+    if (message != WM_KEYDOWN) return false;
+    // Insert puts the selected folder among the favorites, as the register button does.
+    if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0) {
+      RegisterSelectedFolder();
+      result = 0;
+      return true;
+    }
+    if (!IsListKey(wParam)) return false;
     result = ListView()->SendMessage(message, wParam, lParam);
     return true;
   });
@@ -207,6 +308,9 @@ void CFindFavoriteDlg::OnSize(UINT type, int width, int height) {
   const int buttonsTop = height - m_layout.ButtonsFromBottom;
   GetItem(IDOK)->SetPosition(width - m_layout.OkFromRight, buttonsTop, true);
   GetItem(IDCANCEL)->SetPosition(width - m_layout.CancelFromRight, buttonsTop, true);
+  const RECT folders = ClientRectOf(IDC_FIND_FOLDERS), registerButton = ClientRectOf(IDC_REGISTER_FOLDER);
+  GetItem(IDC_FIND_FOLDERS)->SetPosition(folders.left, height - m_layout.FoldersFromBottom, true);
+  GetItem(IDC_REGISTER_FOLDER)->SetPosition(registerButton.left, height - m_layout.RegisterFromBottom, true);
   Invalidate(true);
 }
 

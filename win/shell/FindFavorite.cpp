@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/favorites/FavoriteStore.h"
+#include "core/hostlink/HostFolderWalk.h"
 #include "win/actions/FavoriteActions.h"
 #include "win/find/CFindFavoriteDlg.h"
 #include "win/host/CTovikGlobalData.h"
@@ -23,10 +24,23 @@ void FindFavorite() {
   TitleLength = store.MailTitleLength;
   CFindFavoriteDlg dialog(mainWindow);
   dialog.SetFavorites(store);
+  dialog.SetShowFolders(store.FindShowsFolders);
+  // Read at every opening: folders come, go and change their names while the host runs.
+  dialog.SetFolderSource([] { return ListHostFolders(); });
+  dialog.SetFolderRegistrar([](CWindow& owner, const std::string& folderId) { RegisterFolder(folderId, &owner); });
   dialog.SetQuery(previousQuery);
   dialog.SetWindowSize(previousSize);
   const INT_PTR result = dialog.DoModal();
   previousQuery = dialog.GetQuery();
   previousSize = dialog.GetWindowSize();
-  if (result == IDOK) JumpToEntry(dialog.GetChosenKind(), dialog.GetChosenIndex());
+  if (dialog.GetShowFolders() != store.FindShowsFolders) {
+    store.FindShowsFolders = dialog.GetShowFolders();
+    store.SaveMisc();
+  }
+  if (result != IDOK) return;
+  if (dialog.GetChosenKind() == CFavoriteFinder::HostFolderKind) {
+    JumpToHostFolder(dialog.GetChosenFolderId());
+  } else {
+    JumpToEntry(dialog.GetChosenKind(), dialog.GetChosenIndex());
+  }
 }
