@@ -65,6 +65,13 @@ bool CHostFaults::RemoveFolder(const std::string& folderId) {
   return removed;
 }
 
+void CHostFaults::OnDialogIdle() {
+  if (m_removeInDialog.empty()) return;
+  const std::string folderId = m_removeInDialog;
+  m_removeInDialog.clear();
+  RemoveFolder(folderId);
+}
+
 bool CHostFaults::RenameFolder(const std::string& folderId, const std::string& newName) {
   std::string currentId = m_mails.CurrentFolderId();
   const std::string mailboxId = m_mails.CurrentMailboxId();

@@ -40,6 +40,11 @@ class CHostFaults {
 
   bool RenumberFolder(const std::string& folderId);
   bool RemoveFolder(const std::string& folderId);
+  // Removes the folder once a modal dialog over the host has opened and waits for its user: what the
+  // dialog read of the folder at its start is then stale.
+  void RemoveFolderInDialog(const std::string& folderId) { m_removeInDialog = folderId; }
+  // The host's main window heard that a dialog it owns waits for its user.
+  void OnDialogIdle();
   bool RenameFolder(const std::string& folderId, const std::string& newName);
   // Damages the folder's index file, not the host's own account of the folder (it does not notice).
   // One index at a time is locked; locking another gives up the first.
@@ -64,6 +69,7 @@ class CHostFaults {
   CMailListPane& m_mails;
   const CHostWindows& m_windows;
   bool m_askBeforeSelect = false;
+  std::string m_removeInDialog;
   HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
   bool m_modes[3] = {};
   char m_sharedAnswer[4096] = {};

@@ -155,6 +155,9 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case WM_INITMENUPOPUP: m_commands.UpdateMenu(reinterpret_cast<HMENU>(wParam), window); return 0;
+    case WM_ENTERIDLE:
+      if (wParam == MSGF_DIALOGBOX) m_faults.OnDialogIdle();
+      return 0;
     case WM_CLOSE: Close(); return 0;
     case WM_DESTROY:
       m_windows.FrameDestroyed();

@@ -272,7 +272,7 @@ bool CModalAnswerer::AnswerMessageBox(HWND window, const std::vector<std::string
 bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& words, std::string& failure) {
   // dialog "<title>" [shot <name>] [page "<tab>"] [set <id> "<text>"] [check <id> on|off]
   //        [choose <id> "<text>"] [hotkey <id> <keys>] [expect <id> "<text>"]
-  //        [rows <id> "<titles joined by |>"] [key <key>] press <button>|none
+  //        [rows <id> "<titles joined by |>"] [key <key>] [click <button>] press <button>|none
   const std::string title = uiauto::TextOf(window);
   if (words.size() < 2 || !MatchesPattern(title, words[1])) {
     failure = "expected a dialog \"" + (words.size() > 1 ? words[1] : "") + "\", but " + Describe(window) +
@@ -292,6 +292,11 @@ bool CModalAnswerer::AnswerDialog(HWND window, const std::vector<std::string>& w
     }
     // "press none": the last step opens a window of its own (a warning), which the next answer takes.
     if (verb == "press") return words[i + 1] == "none" || Press(window, words[i + 1], failure);
+    // A button that leaves the dialog open (a register button): the answer goes on.
+    if (verb == "click") {
+      if (!Press(window, words[i + 1], failure)) return false;
+      continue;
+    }
     if (verb == "key") {
       int key = 0, shift = 0;
       if (!ParseKeyCombination(words[i + 1], key, shift) || shift != 0) {

@@ -289,6 +289,9 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
     done = m_host.Faults().RenumberFolder(words[2]);
   } else if (kind == "remove" && words.size() == 3) {
     done = m_host.Faults().RemoveFolder(words[2]);
+  } else if (kind == "remove" && words.size() == 4 && words[3] == "in-dialog") {
+    m_host.Faults().RemoveFolderInDialog(words[2]);
+    done = true;
   } else if (kind == "rename" && words.size() == 4) {
     done = m_host.Faults().RenameFolder(words[2], words[3]);
   } else if (kind == "ask-on-select" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
@@ -305,7 +308,7 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
     if (damage == damages.end()) return "usage: fault index <folder id> missing|truncated|garbage|version|locked|unlocked";
     done = m_host.Faults().DamageIndex(words[2], damage->second);
   } else {
-    return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off"
+    return "usage: fault renumber <folder id> | remove <folder id> [in-dialog] | rename <folder id> <name> | ask-on-select on|off"
            " | index <folder id> missing|truncated|garbage|version|locked|unlocked"
            " | deferred-open|missing-texts|shared-buffer on|off";
   }
