@@ -19,12 +19,18 @@ const unsigned ChangePagePercent = 20;
 const int RemoveButtonId = 1007;  // the list edit dialog's Remove
 
 // What a user may type into any edit box: numbers in and out of every range the dialogs check,
-// words of the sample store's folder names, blanks, double-byte text and a long text.
+// words of the sample store's folder names (some found only among the folders that are no
+// favorites: the find dialog's folder rows), blanks, double-byte text and a long text.
 const char* const TypedTexts[] = {
     "",   "0",      "1",   "7",     "19",          "20",    "60",    "100",   "300",       "301",
     "500", "501",   "-1",  "12abc", "99999999999", "Inbox", "Work",  "a",     "x y",       " ",
-    "Main", "\x83\x65\x83\x58\x83\x67", "\x81\x40", "Projects Inbox",
+    "Main", "\x83\x65\x83\x58\x83\x67", "\x81\x40", "Projects Inbox", "friends old", "Archive 20",
+    "dev patch", "Beta", "Customers",
     "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"};
+// Keys typed in an edit box beside the text: those the find dialog passes to its list, and Insert,
+// which registers its folder row.
+const UINT EditKeys[] = {VK_DOWN, VK_NEXT, VK_NEXT, VK_INSERT};
+const unsigned EditKeyPercent = 30;
 const UINT ListKeys[] = {VK_UP, VK_DOWN, VK_HOME, VK_END, VK_PRIOR, VK_NEXT, VK_DELETE, VK_F2, VK_SPACE};
 const UINT HotKeys[] = {VK_F2, VK_F5, VK_F8, VK_F12, 'A', 'F', 'Q', 'Z', '1', VK_INSERT, VK_SPACE, VK_TAB};
 
@@ -232,6 +238,7 @@ bool CRandomAnswerer::ChangeControl(HWND dialog) {
   const char* kind = control.ClassName.c_str();
   if (lstrcmpiA(kind, "Edit") == 0) {
     uiauto::SetControlText(holder, control.Id, RandomText());
+    if (Chance(EditKeyPercent)) PostKeyTo(control.Handle, EditKeys[Random(sizeof EditKeys / sizeof EditKeys[0])]);
   } else if (lstrcmpiA(kind, "Button") == 0) {
     if (control.Id == RemoveButtonId) MayDelete();
     uiauto::ClickButton(holder, control.Id);

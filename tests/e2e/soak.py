@@ -30,7 +30,8 @@ SESSION_MINUTES = 5            # a long run closes the host about this often
 RESTART_SECONDS = 12           # what the checks and restarts between sessions take
 HOST_TIMEOUT_SECONDS = 180     # a host that does not end this long after its session is hung
 MISC_NUMBERS = ["RestoreTreeID", "MailFolderDispMode", "MailHistoryNum", "MailTitleLength",
-                "FolderTreeClosedDepth", "ComprehensiveHotKey", "FolderHotKey", "EditWindowCX", "EditWindowX"]
+                "FolderTreeClosedDepth", "ComprehensiveHotKey", "FolderHotKey", "EditWindowCX", "EditWindowX",
+                "FindFolders"]
 OUT_OF_RANGE = ["-1", "-2147483648", "2147483647", "4294967295", "99999999999", "301", "0", "12abc", "", "x"]
 
 
