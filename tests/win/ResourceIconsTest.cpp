@@ -52,7 +52,7 @@ using Icons = ResourceModuleTest;
 TEST_P(Icons, EachHoldsSmallAndLargeImagesWithAlpha) {
   // An icon shows something; the failure mark, drawn over a list icon, must leave most of it visible.
   for (const UINT id : {IDI_MAIL, IDI_FOLDER, IDI_APPLICATION_MARK, IDI_FOLDER_TREE, IDI_KEY, IDI_FAILURE_OVERLAY,
-                        IDI_WINDOW_STATE}) {
+                        IDI_WINDOW_STATE, IDI_HOST_FOLDER}) {
     const double minTransparent = id == IDI_FAILURE_OVERLAY ? 0.5 : 0.0, maxTransparent = 0.9;
     DWORD size = 0;
     auto* group = static_cast<const GroupIconHeader*>(
