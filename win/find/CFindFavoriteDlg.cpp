@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "win/edit/FavoriteTexts.h"
 #include "win/ui/CResourceTool.h"
+#include "win/ui/CWaitCursor.h"
 #include "win/ui/ModuleInstance.h"
 
 namespace {
@@ -77,6 +78,8 @@ void CFindFavoriteDlg::FillRows() {
 
 void CFindFavoriteDlg::ReadFolders() {
   if (m_foldersRead || !m_folderSource) return;
+  // Thousands of folders take a moment on disk.
+  CWaitCursor wait;
   m_folders = m_folderSource();
   m_foldersRead = true;
 }
