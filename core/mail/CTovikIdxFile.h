@@ -11,7 +11,8 @@
 // line only when the line holds the searched bytes somewhere.
 //
 // An index that cannot be read to its end (no memory for the window, a failed read, a file cut
-// short while it is read, a line longer than CFileWindow::MaxKept that must be looked into) is
+// short while it is read or ending inside a line, as one being written does, a line longer than
+// CFileWindow::MaxKept that must be looked into) is
 // unreadable, never a search that found nothing: the caller would offer to delete the favorite.
 #include <cstdint>
 #include <cstdio>
@@ -93,7 +94,11 @@ class CTovikIdxFile {
   // The first line end at or after `from`; false when the file ends first.
   bool FindLineEnd(std::uint64_t from, std::uint64_t& end);
   // The result, or IdxUnreadable when the file could not be read as far as the search went.
-  int Unless(int result) const { return m_window.Failed() || m_tooManyEntries ? IdxUnreadable : result; }
+  // A search that found nothing in a file that ends inside a line has not seen the whole index.
+  int Unless(int result) const {
+    const bool cutShort = result == IdxNotFound && m_window.EndsInsideALine();
+    return m_window.Failed() || m_tooManyEntries || cutShort ? IdxUnreadable : result;
+  }
 
   std::string m_fileName;
   std::FILE* m_file = nullptr;
