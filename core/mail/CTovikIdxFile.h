@@ -4,8 +4,9 @@
 // that strangers send: nothing in it is trusted, and any file gives a result.
 //
 // The file is read in binary mode (the runtime's text mode would end it at a Ctrl-Z byte inside a
-// Subject), front to back through one window of about a megabyte, only as far as a search needs: its
-// memory does not grow with the file, whose size may pass 4 GB. What was learnt stays for the time
+// Subject), front to back through one window of a quarter megabyte, which stays in the processor's
+// cache while it is scanned, and only as far as a search needs: its memory does not grow with the
+// file, whose size may pass 4 GB. What was learnt stays for the time
 // the file is open: where every some-thousandth entry begins, so that a later search from an entry
 // found before, or GetEntry of it, does not read from the start again. A text search looks into a
 // line only when the line holds the searched bytes somewhere.
