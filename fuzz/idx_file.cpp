@@ -76,7 +76,8 @@ int ReferenceFind(const std::string& file, std::uint32_t& position, int field, c
       return IdxFound;
     }
   }
-  return IdxNotFound;
+  // A file that ends inside a line may be one being written: what it lacks may be in it later.
+  return file.back() == '\n' ? IdxNotFound : IdxUnreadable;
 }
 
 void Check(CTovikIdxFile& index, const std::string& file, std::uint32_t start, int field, const std::string& value) {

@@ -1,6 +1,7 @@
 # Makes the release package of this tree, unpacks it, checks what it holds and installs its DLL into a
 # fresh data folder of the host, which must load it. Arguments: CPACK, CONFIG (CPackConfig.cmake),
-# WORK (a folder of its own), OBJDUMP, RUN (wine-run), HOST (TovikSim.exe), SCRIPT.
+# WORK (a folder of its own), OBJDUMP, RUN (wine-run), HOST (TovikSim.exe), SCRIPT, PYTHON and
+# GUIDE_CHECK (tests/tools/check_package_guide.py).
 function(fail message)
   message(FATAL_ERROR "${message}")
 endfunction()
@@ -22,8 +23,12 @@ endif()
 file(ARCHIVE_EXTRACT INPUT ${packages} DESTINATION ${WORK}/unpacked)
 file(GLOB contents RELATIVE ${WORK}/unpacked ${WORK}/unpacked/*)
 list(SORT contents)
-if(NOT contents STREQUAL "RaZudazoved.dll;readme-ja.txt;readme.txt")
+if(NOT contents STREQUAL "RaZudazoved.dll;guide;readme-ja.txt;readme.txt")
   fail("the package holds: ${contents}")
+endif()
+execute_process(COMMAND ${PYTHON} ${GUIDE_CHECK} ${WORK}/unpacked RESULT_VARIABLE result OUTPUT_VARIABLE output)
+if(result)
+  fail("the guide in the package:\n${output}")
 endif()
 
 # The readmes as the host's users read them: CR LF only, and the Japanese one in code page 932
@@ -34,6 +39,13 @@ foreach(readme readme.txt readme-ja.txt)
   list(FILTER ends EXCLUDE REGEX "^0d0a$")
   if(ends)
     fail("${readme} has lines that do not end with CR LF")
+  endif()
+endforeach()
+# Each readme tells where the guide is (code page 932's backslash is 0x5C, as in ASCII).
+foreach(readme readme.txt readme-ja.txt)
+  file(READ ${WORK}/unpacked/${readme} text)
+  if(NOT text MATCHES "guide\\\\index-ja\\.html" OR NOT text MATCHES "guide\\\\index\\.html")
+    fail("${readme} does not tell where the guide is (guide\\index.html, guide\\index-ja.html)")
   endif()
 endforeach()
 file(READ ${WORK}/unpacked/readme-ja.txt japanese HEX)

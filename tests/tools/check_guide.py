@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks the user's guides: every picture they show is one that scripts/screenshots or the demo tour
-makes, and every link inside the guides leads to a guide and a heading that exist.
+makes and is there in docs/pictures (scripts/pictures puts it there), and every link inside the guides
+leads to a guide and a heading that exist.
 
 Pictures are named `pictures/<name>.png`. The dialog pictures are the names listed in
-tools/DialogScreenshots.cpp with "-en" or "-ja"; the tour's are the `screenshot <name>` and
-`shot <name>` words of sim/tour.txt. Usage: check_guide.py <source root>
+tools/DialogScreenshots.cpp, the tour's the `screenshot <name>` and `shot <name>` words of
+sim/tour.txt, each with "-en" or "-ja". Usage: check_guide.py <source root>
 """
 import os
 import re
@@ -21,10 +22,9 @@ def read(root, path):
 
 
 def pictures_made(root):
-    dialogs = re.findall(r'L"(\d+-[A-Za-z-]+)"', read(root, "tools/DialogScreenshots.cpp"))
-    made = {name + suffix for name in dialogs for suffix in ("-en", "-ja")}
-    made.update(re.findall(r"\b(?:screenshot|shot)\s+(\S+)", read(root, "sim/tour.txt")))
-    return made
+    names = re.findall(r'L"(\d+-[A-Za-z-]+)"', read(root, "tools/DialogScreenshots.cpp"))
+    names += re.findall(r"\b(?:screenshot|shot)\s+(\S+)", read(root, "sim/tour.txt"))
+    return {name + suffix for name in names for suffix in ("-en", "-ja")}
 
 
 def anchor(heading):
@@ -45,6 +45,8 @@ def main(root):
         for name in PICTURE.findall(text):
             if name not in made:
                 problems.append(f"{path}: picture {name}.png is made neither by scripts/screenshots nor by the tour")
+            elif not os.path.isfile(os.path.join(root, "docs", "pictures", name + ".png")):
+                problems.append(f"{path}: picture {name}.png is not in docs/pictures: run scripts/pictures")
         for target in LINK.findall(text):
             if re.match(r"[a-z]+:", target):
                 continue
