@@ -144,6 +144,21 @@ bool CHostFaults::DamageIndex(const std::string& folderId, IndexDamage damage) {
   return done;
 }
 
+bool CHostFaults::DamageIndexWhenEntered(const std::string& folderId, IndexDamage damage) {
+  if (m_store.FindFolder(folderId) == nullptr) return false;
+  m_damagedWhenEntered = folderId;
+  m_damageWhenEntered = damage;
+  Say("fault: index of %s to be %s when a plug-in enters the folder", folderId.c_str(),
+      DamageNames[static_cast<int>(damage)]);
+  return true;
+}
+
+void CHostFaults::FolderEntered(const std::string& folderId) {
+  if (m_damagedWhenEntered.empty() || folderId != m_damagedWhenEntered) return;
+  m_damagedWhenEntered.clear();
+  DamageIndex(folderId, m_damageWhenEntered);
+}
+
 void CHostFaults::RenameCurrentFolder() {
   const SimFolder* folder = m_mails.CurrentFolder();
   std::string newName;

@@ -69,6 +69,11 @@ class CHostFaults {
   // Damages the folder's index file, not the host's own account of the folder (it does not notice).
   // One index at a time is locked; locking another gives up the first.
   bool DamageIndex(const std::string& folderId, IndexDamage damage);
+  // The same damage, done when a plug-in next makes the folder current: in the middle of its jump,
+  // after it has found the index whole. False for a folder that does not exist.
+  bool DamageIndexWhenEntered(const std::string& folderId, IndexDamage damage);
+  // A plug-in has made the folder current.
+  void FolderEntered(const std::string& folderId);
   // Asks the user for the current folder's new name, then renames it.
   void RenameCurrentFolder();
   bool AskBeforeSelect() const { return m_askBeforeSelect; }
@@ -93,6 +98,8 @@ class CHostFaults {
   std::function<void()> m_recreatePanes;
   bool m_askBeforeSelect = false;
   HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
+  std::string m_damagedWhenEntered;  // none when empty
+  IndexDamage m_damageWhenEntered = IndexDamage::Missing;
   bool m_modes[static_cast<int>(HostMode::Count)] = {};
   char m_sharedAnswer[4096] = {};
   std::vector<std::string> m_misuses;

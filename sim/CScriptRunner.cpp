@@ -293,16 +293,19 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   } else if (kind == "recreate-panes" && words.size() == 2) {
     m_host.Faults().RecreatePanes();
     done = true;
-  } else if (kind == "index" && words.size() == 4) {
+  } else if (kind == "index" && (words.size() == 4 || (words.size() == 5 && words[4] == "when-entered"))) {
     static const std::map<std::string, IndexDamage> damages = {
         {"missing", IndexDamage::Missing}, {"truncated", IndexDamage::Truncated}, {"garbage", IndexDamage::Garbage},
         {"version", IndexDamage::Version}, {"locked", IndexDamage::Locked},   {"unlocked", IndexDamage::Unlocked}};
     const auto damage = damages.find(words[3]);
-    if (damage == damages.end()) return "usage: fault index <folder id> missing|truncated|garbage|version|locked|unlocked";
-    done = m_host.Faults().DamageIndex(words[2], damage->second);
+    if (damage == damages.end()) {
+      return "usage: fault index <folder id> missing|truncated|garbage|version|locked|unlocked [when-entered]";
+    }
+    done = words.size() == 5 ? m_host.Faults().DamageIndexWhenEntered(words[2], damage->second)
+                             : m_host.Faults().DamageIndex(words[2], damage->second);
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> | rename <folder id> <name> | ask-on-select on|off"
-           " | index <folder id> missing|truncated|garbage|version|locked|unlocked"
+           " | index <folder id> missing|truncated|garbage|version|locked|unlocked [when-entered]"
            " | recreate-panes | <host mode> on|off";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";

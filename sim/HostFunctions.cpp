@@ -76,7 +76,10 @@ LPCSTR WINAPI TVA_GetCurrentFolder(void) {
 }
 
 BOOL WINAPI TVA_SetCurrentFolder(LPCSTR folderId) {
-  return TheHost().Mails().SelectFolder(TextOf(folderId, "TVA_SetCurrentFolder"));
+  const std::string id = TextOf(folderId, "TVA_SetCurrentFolder");
+  if (!TheHost().Mails().SelectFolder(id)) return FALSE;
+  TheHost().Faults().FolderEntered(id);
+  return TRUE;
 }
 
 LPCSTR WINAPI TVA_GetFolderDisplayName(LPCSTR folderId) {

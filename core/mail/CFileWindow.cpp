@@ -13,6 +13,15 @@ void CFileWindow::Attach(std::FILE* file) {
   m_size = 0;
   m_length = 0;
   m_failed = !port::FileLength(file, m_length);
+  m_endsInsideALine = !m_failed && m_length != 0 && !LastByteIsLineEnd();
+}
+
+bool CFileWindow::LastByteIsLineEnd() {
+  int last = EOF;
+  if (!port::SeekFile(m_file, m_length - 1) || (last = std::fgetc(m_file)) == EOF || !port::SeekFile(m_file, 0)) {
+    Fail();
+  }
+  return last == '\n';
 }
 
 bool CFileWindow::ReadOn(std::uint64_t keepFrom) {

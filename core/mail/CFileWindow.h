@@ -13,7 +13,7 @@ class CIdxBufferSource;
 
 class CFileWindow {
  public:
-  static constexpr std::size_t ReadSize = std::size_t(1) << 20;
+  static constexpr std::size_t ReadSize = std::size_t(256) << 10;
   static constexpr std::size_t MaxKept = std::size_t(64) << 20;
 
   // `buffers`: where the buffer comes from; none for the heap.
@@ -25,6 +25,8 @@ class CFileWindow {
   void Detach() { m_file = nullptr; }
 
   bool Failed() const { return m_failed; }
+  // The file's last byte is no line end: it was cut, or is being written, inside its last line.
+  bool EndsInsideALine() const { return m_endsInsideALine; }
   std::uint64_t Length() const { return m_length; }
   std::uint64_t Begin() const { return m_begin; }
   std::uint64_t End() const { return m_begin + m_size; }
@@ -43,6 +45,8 @@ class CFileWindow {
   // Room for a read after the bytes kept; false when there is none to have.
   bool MakeRoom();
   bool Fail();
+  // Reads the file's last byte, and goes back to its start.
+  bool LastByteIsLineEnd();
 
   CIdxBufferSource* const m_buffers;
   std::FILE* m_file = nullptr;
@@ -52,4 +56,5 @@ class CFileWindow {
   std::uint64_t m_begin = 0;
   std::size_t m_size = 0;
   bool m_failed = false;
+  bool m_endsInsideALine = false;
 };

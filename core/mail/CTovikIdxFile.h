@@ -4,14 +4,16 @@
 // that strangers send: nothing in it is trusted, and any file gives a result.
 //
 // The file is read in binary mode (the runtime's text mode would end it at a Ctrl-Z byte inside a
-// Subject), front to back through one window of about a megabyte, only as far as a search needs: its
-// memory does not grow with the file, whose size may pass 4 GB. What was learnt stays for the time
+// Subject), front to back through one window of a quarter megabyte, which stays in the processor's
+// cache while it is scanned, and only as far as a search needs: its memory does not grow with the
+// file, whose size may pass 4 GB. What was learnt stays for the time
 // the file is open: where every some-thousandth entry begins, so that a later search from an entry
 // found before, or GetEntry of it, does not read from the start again. A text search looks into a
 // line only when the line holds the searched bytes somewhere.
 //
 // An index that cannot be read to its end (no memory for the window, a failed read, a file cut
-// short while it is read, a line longer than CFileWindow::MaxKept that must be looked into) is
+// short while it is read or ending inside a line, as one being written does, a line longer than
+// CFileWindow::MaxKept that must be looked into) is
 // unreadable, never a search that found nothing: the caller would offer to delete the favorite.
 #include <cstdint>
 #include <cstdio>
@@ -93,7 +95,11 @@ class CTovikIdxFile {
   // The first line end at or after `from`; false when the file ends first.
   bool FindLineEnd(std::uint64_t from, std::uint64_t& end);
   // The result, or IdxUnreadable when the file could not be read as far as the search went.
-  int Unless(int result) const { return m_window.Failed() || m_tooManyEntries ? IdxUnreadable : result; }
+  // A search that found nothing in a file that ends inside a line has not seen the whole index.
+  int Unless(int result) const {
+    const bool cutShort = result == IdxNotFound && m_window.EndsInsideALine();
+    return m_window.Failed() || m_tooManyEntries || cutShort ? IdxUnreadable : result;
+  }
 
   std::string m_fileName;
   std::FILE* m_file = nullptr;
