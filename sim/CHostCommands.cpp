@@ -9,6 +9,11 @@ int CHostCommands::Register(const std::string& description, int menuType, TovikC
   return commandId;
 }
 
+int CHostCommands::Refuse(const std::string& description, int menuType) const {
+  Say("TVA_RegisterCommand \"%s\" menu type %d refused -> 0", description.c_str(), menuType);
+  return 0;
+}
+
 void CHostCommands::SetUpdateCallback(int commandId, TovikUpdateCallback update) {
   if (!IsPluginCommand(commandId)) return;
   m_commands[commandId - FirstCommandId].Update = update;

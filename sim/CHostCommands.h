@@ -13,6 +13,8 @@ class CHostCommands {
   static const int FirstCommandId = 34000;
 
   int Register(const std::string& description, int menuType, TovikCommandCallback command);
+  // A host that takes no more commands: says so, and answers 0.
+  int Refuse(const std::string& description, int menuType) const;
   void SetUpdateCallback(int commandId, TovikUpdateCallback update);
   bool IsPluginCommand(int commandId) const;
   // Runs the command callback; false for an identifier no plug-in registered.

@@ -11,8 +11,28 @@ namespace {
 
 const char* const DamageNames[] = {"deleted", "truncated", "replaced by garbage", "given another version",
                                    "locked", "unlocked"};
-const char* const ModeNames[] = {"mails open on the list's timer", "missing texts come as NULL",
-                                 "one buffer for every text answer"};
+struct ModeText {
+  const char* Name;
+  const char* Description;
+};
+const ModeText ModeTexts[] = {
+    {"deferred-open", "mails open on the list's timer"},
+    {"missing-texts", "missing texts come as NULL"},
+    {"shared-buffer", "one buffer for every text answer"},
+    {"refuse-commands", "commands refused"},
+    {"no-window-handles", "no window handles"},
+    {"no-message-view", "no message view handle"},
+    {"no-frame-child", "no frame child of the class AfxMDIFrame42s"},
+    {"no-anchor-item", "no item 32935 in the context menus"},
+    {"folder-as-mailbox", "folders below the top level reported as their mailbox"},
+    {"collapse-keeps-folder", "collapsing moves the tree's selection, not the current folder"},
+    {"select-opens-mail", "selecting a folder opens its first mail"},
+    {"lagging-index", "a renumbered folder's index written when the folder is entered again"},
+    {"reused-numbers", "renumbering numbers from 1 again"},
+    {"status-chatter", "the host's own status texts at menu selection and repaint"},
+    {"folded-headers", "long headers answered folded"},
+};
+static_assert(sizeof ModeTexts / sizeof ModeTexts[0] == static_cast<size_t>(HostMode::Count), "a text per mode");
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   FILE* file = std::fopen(path.c_str(), "rb");
@@ -44,14 +64,30 @@ std::string Garbage(size_t length) {
 
 }  // namespace
 
+const char* HostModeName(HostMode mode) {
+  const size_t index = static_cast<size_t>(mode);
+  return index < static_cast<size_t>(HostMode::Count) ? ModeTexts[index].Name : nullptr;
+}
+
+const HostMode* HostModeNamed(const std::string& name) {
+  static HostMode modes[static_cast<int>(HostMode::Count)];
+  for (int i = 0; i < static_cast<int>(HostMode::Count); ++i) {
+    modes[i] = static_cast<HostMode>(i);
+    if (name == ModeTexts[i].Name) return &modes[i];
+  }
+  return nullptr;
+}
+
 CHostFaults::~CHostFaults() {
   if (m_lockedIndex != INVALID_HANDLE_VALUE) CloseHandle(m_lockedIndex);
 }
 
 bool CHostFaults::RenumberFolder(const std::string& folderId) {
   SimFolder* folder = m_store.FindFolder(folderId);
-  if (folder == nullptr || !m_store.Renumber(*folder)) return false;
-  Say("fault: mails of %s renumbered", folderId.c_str());
+  const bool reuse = IsOn(HostMode::ReusedNumbers), lag = IsOn(HostMode::LaggingIndex);
+  if (folder == nullptr || !m_store.Renumber(*folder, reuse, !lag)) return false;
+  Say("fault: mails of %s renumbered%s%s", folderId.c_str(), reuse ? " from 1 again" : "",
+      lag ? ", the index not yet" : "");
   if (folder == m_mails.CurrentFolder()) m_mails.ClearSelection();
   InvalidateRect(m_windows.List(), nullptr, TRUE);
   return true;
@@ -138,9 +174,16 @@ void CHostFaults::RenameCurrentFolder() {
   }
 }
 
+void CHostFaults::ShowInMenu(HMENU menuBar) const {
+  CheckMenuItem(menuBar, IdAskBeforeSelect, MF_BYCOMMAND | (m_askBeforeSelect ? MF_CHECKED : MF_UNCHECKED));
+  for (int i = 0; i < static_cast<int>(HostMode::Count); ++i) {
+    CheckMenuItem(menuBar, IdHostModeFirst + i, MF_BYCOMMAND | (m_modes[i] ? MF_CHECKED : MF_UNCHECKED));
+  }
+}
+
 void CHostFaults::SetAskBeforeSelect(bool ask) {
   m_askBeforeSelect = ask;
-  CheckMenuItem(GetMenu(m_windows.Frame()), IdAskBeforeSelect, MF_BYCOMMAND | (ask ? MF_CHECKED : MF_UNCHECKED));
+  ShowInMenu(GetMenu(m_windows.Frame()));
   Say("fault: question box before selecting a mail %s", ask ? "on" : "off");
 }
 
@@ -156,9 +199,18 @@ void CHostFaults::BeforeSelect() {
 }
 
 void CHostFaults::Switch(HostMode mode, bool on) {
+  const bool changed = m_modes[static_cast<int>(mode)] != on;
   m_modes[static_cast<int>(mode)] = on;
   if (mode == HostMode::DeferredOpen) m_mails.SetDeferredOpen(on);
-  Say("fault: %s %s", ModeNames[static_cast<int>(mode)], on ? "on" : "off");
+  if (mode == HostMode::SelectOpensMail) m_mails.SetOpenFirstMail(on);
+  if (m_windows.Frame()) ShowInMenu(GetMenu(m_windows.Frame()));
+  Say("fault: %s %s", ModeTexts[static_cast<int>(mode)].Description, on ? "on" : "off");
+  if (mode == HostMode::NoFrameChild && changed) m_recreatePanes();
+}
+
+void CHostFaults::RecreatePanes() {
+  Say("fault: the panes made anew");
+  m_recreatePanes();
 }
 
 LPCSTR CHostFaults::AnswerText(std::string& own, const std::string& text) {

@@ -5,6 +5,7 @@
 // the host answers as harshly as a real one may.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,17 +29,41 @@ enum class HostMode {
   DeferredOpen,        // a selected mail opens only on the mail list's timer
   MissingTexts,        // a text the host has none of comes as NULL (no current mail too)
   SharedAnswerBuffer,  // every text answer lives in one buffer that the next answer overwrites
+  RefuseCommands,      // TVA_RegisterCommand answers 0
+  NoWindowHandles,     // TVA_GetWindowHandles fails and gives no window
+  NoMessageView,       // TVA_GetWindowHandles gives no message view
+  NoFrameChild,        // the main frame's child is of another class than "AfxMDIFrame42s"
+  NoAnchorItem,        // the context menus lack the item 32935
+  FolderAsMailbox,     // a folder below the top level is reported as its mailbox
+  CollapseKeepsFolder, // collapsing the branch of the selection moves it, the current folder stays
+  SelectOpensMail,     // selecting a folder opens its first mail
+  LaggingIndex,        // a renumbered folder's index is written when the folder is entered again
+  ReusedNumbers,       // renumbering numbers the mails from 1 again, in reverse order
+  StatusChatter,       // the host writes its own status texts at menu selection and repaint
+  FoldedHeaders,       // long header answers come folded, as the mail holds them; the index unfolded
+  Count
 };
+
+// The mode's name in scripts and on the command line ("deferred-open"), or NULL.
+const char* HostModeName(HostMode mode);
+// The mode of that name, or NULL.
+const HostMode* HostModeNamed(const std::string& name);
 
 class CHostFaults {
  public:
-  CHostFaults(CMailStore& store, CMailListPane& mails, const CHostWindows& windows)
-      : m_store(store), m_mails(mails), m_windows(windows) {}
+  // `recreatePanes` makes the frame's child and the panes anew, of the classes the modes say.
+  CHostFaults(CMailStore& store, CMailListPane& mails, const CHostWindows& windows,
+              std::function<void()> recreatePanes)
+      : m_store(store), m_mails(mails), m_windows(windows), m_recreatePanes(recreatePanes) {}
   ~CHostFaults();
   CHostFaults(const CHostFaults&) = delete;
   CHostFaults& operator=(const CHostFaults&) = delete;
 
+  // New numbers above the old ones, or from 1 again (reused-numbers); the index is rewritten at once
+  // unless the index lags.
   bool RenumberFolder(const std::string& folderId);
+  // The frame's child, the tree, the list and the view destroyed and made again: new handles.
+  void RecreatePanes();
   bool RemoveFolder(const std::string& folderId);
   // Removes the folder once a modal dialog over the host has opened and waits for its user: what the
   // dialog read of the folder at its start is then stale.
@@ -58,6 +83,8 @@ class CHostFaults {
   void RenameCurrentFolder();
   bool AskBeforeSelect() const { return m_askBeforeSelect; }
   void SetAskBeforeSelect(bool ask);
+  // The Faults menu's items show what is on.
+  void ShowInMenu(HMENU menuBar) const;
   // The question box, when that fault is on; Yes rewrites the current folder's index.
   void BeforeSelect();
   bool IsOn(HostMode mode) const { return m_modes[static_cast<int>(mode)]; }
@@ -73,12 +100,13 @@ class CHostFaults {
   CMailStore& m_store;
   CMailListPane& m_mails;
   const CHostWindows& m_windows;
+  std::function<void()> m_recreatePanes;
   bool m_askBeforeSelect = false;
   std::string m_removeInDialog;
   HANDLE m_lockedIndex = INVALID_HANDLE_VALUE;
   std::string m_damagedWhenEntered;  // none when empty
   IndexDamage m_damageWhenEntered = IndexDamage::Missing;
-  bool m_modes[3] = {};
+  bool m_modes[static_cast<int>(HostMode::Count)] = {};
   char m_sharedAnswer[4096] = {};
   std::vector<std::string> m_misuses;
 };

@@ -6,6 +6,7 @@ namespace {
 
 const char* const FrameClass = "TovikMainFrame";
 const char* const FrameChildClass = "AfxMDIFrame42s";
+const char* const OtherFrameChildClass = "TovikFrameChild";
 const char* const PaneClass = "TovikPane";
 const char* const ViewClass = "TovikMessageView";
 
@@ -44,28 +45,39 @@ void AddMailListColumns(HWND list) {
 
 }  // namespace
 
-bool CHostWindows::Create(WNDPROC procedure, void* owner) {
+bool CHostWindows::Create(WNDPROC procedure, void* owner, bool otherFrameChildClass) {
   const HBRUSH face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   if (!RegisterHostClass(FrameClass, procedure, face) || !RegisterHostClass(FrameChildClass, procedure, face) ||
-      !RegisterHostClass(PaneClass, procedure, face) ||
+      !RegisterHostClass(OtherFrameChildClass, procedure, face) || !RegisterHostClass(PaneClass, procedure, face) ||
       !RegisterHostClass(ViewClass, procedure, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) {
     return false;
   }
   m_frame = CreateWindowExA(0, FrameClass, "Tovik", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 1000, 700, nullptr,
                             nullptr, GetModuleHandleA(nullptr), owner);
   if (m_frame == nullptr) return false;
+  m_owner = owner;
   m_status = MakeChild(STATUSCLASSNAMEA, m_frame, SBARS_SIZEGRIP, nullptr);
-  m_frameChild = MakeChild(FrameChildClass, m_frame, 0, owner);
-  m_treePane = MakeChild(PaneClass, m_frameChild, 0, owner);
-  m_mailPane = MakeChild(PaneClass, m_frameChild, 0, owner);
+  return m_status && CreatePanes(otherFrameChildClass ? OtherFrameChildClass : FrameChildClass);
+}
+
+bool CHostWindows::RecreatePanes(bool otherClass) {
+  if (m_frame == nullptr) return false;
+  DestroyWindow(m_frameChild);
+  return CreatePanes(otherClass ? OtherFrameChildClass : FrameChildClass);
+}
+
+bool CHostWindows::CreatePanes(const char* frameChildClass) {
+  m_frameChild = MakeChild(frameChildClass, m_frame, 0, m_owner);
+  m_treePane = MakeChild(PaneClass, m_frameChild, 0, m_owner);
+  m_mailPane = MakeChild(PaneClass, m_frameChild, 0, m_owner);
   m_tree = MakeChild(WC_TREEVIEWA, m_treePane,
                      WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS, nullptr, 1000);
   m_list = MakeChild(WC_LISTVIEWA, m_mailPane, WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, nullptr,
                      1001);
-  m_view = MakeChild(ViewClass, m_mailPane, WS_BORDER, owner);
+  m_view = MakeChild(ViewClass, m_mailPane, WS_BORDER, m_owner);
   AddMailListColumns(m_list);
   Layout(m_frame);
-  return m_status && m_frameChild && m_tree && m_list && m_view;
+  return m_frameChild && m_tree && m_list && m_view;
 }
 
 void CHostWindows::Layout(HWND window) const {

@@ -8,8 +8,11 @@
 
 class CHostWindows {
  public:
-  // Creates them all; the procedure gets `owner` as the creation parameter of each window.
-  bool Create(WNDPROC procedure, void* owner);
+  // Creates them all; the procedure gets `owner` as the creation parameter of each window. The frame's
+  // child is of the class "AfxMDIFrame42s", or with `otherFrameChildClass` of one of the host's own.
+  bool Create(WNDPROC procedure, void* owner, bool otherFrameChildClass);
+  // Destroys the frame's child with the panes and makes them anew (new handles).
+  bool RecreatePanes(bool otherFrameChildClass);
   // After the window's size changed: fits its children into it.
   void Layout(HWND window) const;
   // The frame and its children are gone.
@@ -23,6 +26,9 @@ class CHostWindows {
   void SetStatusText(const std::string& text) const;
 
  private:
+  bool CreatePanes(const char* frameChildClass);
+
+  void* m_owner = nullptr;
   HWND m_frame = nullptr, m_frameChild = nullptr, m_treePane = nullptr, m_mailPane = nullptr;
   HWND m_tree = nullptr, m_list = nullptr, m_view = nullptr, m_status = nullptr;
 };

@@ -132,6 +132,10 @@ void CMailListPane::OnFolderSelected(SimFolder* folder) {
   InvalidateRect(m_windows.View(), nullptr, TRUE);
   m_windows.SetStatusText(CMailStore::DisplayName(*folder));
   Say("folder %s is current", folder->Id.c_str());
+  if (m_openFirstMail && !folder->Mails.empty()) {
+    SelectOnly(0);
+    OpenOrDefer(0);
+  }
 }
 
 void CMailListPane::OnNotify(const NMHDR& header, LPARAM lParam) {

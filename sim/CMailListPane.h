@@ -41,6 +41,8 @@ class CMailListPane {
   void ClearSelection();
   void MarkAllRead();
   void SetDeferredOpen(bool deferred) { m_deferOpen = deferred; }
+  // Selecting a folder opens its first mail, as some hosts do.
+  void SetOpenFirstMail(bool open) { m_openFirstMail = open; }
   // A selected mail waits for the list's timer to be opened.
   bool IsOpenPending() const { return m_openPending; }
   // Reads the store from disk again, as the host's Refresh does.
@@ -74,6 +76,7 @@ class CMailListPane {
   bool m_quietList = false;      // the host itself changes the list selection
   bool m_refillingTree = false;  // tree items may name folders the store no longer has
   bool m_deferOpen = false;
+  bool m_openFirstMail = false;
   bool m_openPending = false;
   std::string m_viewText;
   std::string m_dispText;

@@ -144,9 +144,18 @@ void CMailStore::MarkRead(SimFolder& folder, size_t position) {
   folder.IndexChanged = true;
 }
 
-bool CMailStore::Renumber(SimFolder& folder) {
-  // New numbers above every old one, so no stored id of this folder names a mail any more.
-  for (SimMail& mail : folder.Mails) mail.Number = folder.NextNumber++;
+bool CMailStore::Renumber(SimFolder& folder, bool reuse, bool writeIndex) {
+  if (reuse) {
+    unsigned number = static_cast<unsigned>(folder.Mails.size());
+    for (SimMail& mail : folder.Mails) mail.Number = number--;
+    folder.NextNumber = static_cast<unsigned>(folder.Mails.size()) + 1;
+  } else {
+    for (SimMail& mail : folder.Mails) mail.Number = folder.NextNumber++;
+  }
+  if (!writeIndex) {
+    folder.IndexChanged = true;
+    return true;
+  }
   return WriteFolderIndex(m_dataFolder + folder.Id + FolderIndexFileName, folder);
 }
 

@@ -31,8 +31,10 @@ class CMailStore {
   static int UnreadCount(const SimFolder& folder);  // the folder and all below it
 
   void MarkRead(SimFolder& folder, size_t position);
-  // Faults on demand. Renumbering gives every mail of the folder a new number (ids go stale).
-  bool Renumber(SimFolder& folder);
+  // Faults on demand. Renumbering gives every mail of the folder a new number (ids go stale): above
+  // every old one, or (`reuse`) from 1 in reverse order, so that an old id names another mail. The
+  // index is written now (`writeIndex`), or with the next SaveChangedIndexes.
+  bool Renumber(SimFolder& folder, bool reuse, bool writeIndex);
   bool RemoveFolder(const std::string& folderId);
   bool RenameFolder(const std::string& folderId, const std::string& newName);
 

@@ -51,12 +51,10 @@ bool CMainFrame::Create(const std::string& dataFolder) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   if (!m_store.Load(dataFolder)) Say("mail store: no mailboxes in %s", dataFolder.c_str());
-  if (!m_windows.Create(HostWindowProc, this)) return false;
-  m_tree.Attach(m_windows.Tree());
-  SetWindowSubclass(m_windows.List(), ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(&m_mails));
-  SetWindowSubclass(m_windows.Tree(), TreeSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  if (!m_windows.Create(HostWindowProc, this, m_faults.IsOn(HostMode::NoFrameChild))) return false;
+  AttachPanes();
   m_plugins.LoadAll(dataFolder + "Plugins\\");
-  SetMenu(m_windows.Frame(), MakeMenuBar(m_plugins, m_windows.Frame(), m_faults.AskBeforeSelect()));
+  SetMenu(m_windows.Frame(), MakeMenuBar(m_plugins, m_windows.Frame(), m_faults));
   m_tree.Fill(m_store);
   if (!m_store.Mailboxes().empty()) {
     SimFolder& first = *m_store.Mailboxes().front();
@@ -67,6 +65,24 @@ bool CMainFrame::Create(const std::string& dataFolder) {
   UpdateWindow(m_windows.Frame());
   SetForegroundWindow(m_windows.Frame());
   return true;
+}
+
+void CMainFrame::AttachPanes() {
+  m_tree.Attach(m_windows.Tree());
+  SetWindowSubclass(m_windows.List(), ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(&m_mails));
+  SetWindowSubclass(m_windows.Tree(), TreeSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CMainFrame::RecreatePanes() {
+  if (!IsOpen()) return;
+  const std::string folderId = m_mails.CurrentFolderId(), mailboxId = m_mails.CurrentMailboxId();
+  if (!m_windows.RecreatePanes(m_faults.IsOn(HostMode::NoFrameChild))) Say("the panes could not be made anew");
+  AttachPanes();
+  m_mails.ShowStoreAgain(folderId, mailboxId);
+}
+
+void CMainFrame::Chatter(const std::string& text) {
+  if (m_faults.IsOn(HostMode::StatusChatter)) m_windows.SetStatusText(text);
 }
 
 void CMainFrame::Close() {
@@ -124,7 +140,7 @@ void CMainFrame::ShowContextMenu(HostMenuType type) {
 
 void CMainFrame::RebuildMenuBar() {
   HMENU old = MenuBar();
-  SetMenu(m_windows.Frame(), MakeMenuBar(m_plugins, m_windows.Frame(), m_faults.AskBeforeSelect()));
+  SetMenu(m_windows.Frame(), MakeMenuBar(m_plugins, m_windows.Frame(), m_faults));
   if (old) DestroyMenu(old);
 }
 
@@ -145,6 +161,7 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_PAINT:
       if (window != m_windows.View()) break;
       m_mails.PaintView();
+      Chatter("Ready");
       return 0;
     case WM_MOUSEACTIVATE:
       if (window != m_windows.View()) break;
@@ -158,6 +175,11 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ENTERIDLE:
       if (wParam == MSGF_DIALOGBOX) m_faults.OnDialogIdle();
       return 0;
+    case WM_MENUSELECT:
+      // As a host that shows each item's help line while the user walks its menus.
+      if (LOWORD(wParam) != 0 && !(HIWORD(wParam) & MF_POPUP)) Chatter("Command " + std::to_string(LOWORD(wParam)));
+      return 0;
+    case WM_EXITMENULOOP: Chatter("Ready"); return 0;
     case WM_CLOSE: Close(); return 0;
     case WM_DESTROY:
       m_windows.FrameDestroyed();
@@ -173,10 +195,14 @@ LRESULT CMainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT CMainFrame::HandleTreeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (message != TVM_EXPAND) return DefSubclassProc(window, message, wParam, lParam);
   // Collapsing the branch of the selected folder selects the collapsed folder; the tree control
-  // does not always say so, but the current folder follows the selection all the same.
-  if (message == TVM_EXPAND) m_mails.OnFolderSelected(m_tree.FolderAt(TreeView_GetSelection(window)));
+  // does not always say so, but the current folder follows the selection all the same, unless the
+  // host leaves it where it was.
+  m_collapsing = (wParam & TVE_COLLAPSE) != 0 && m_faults.IsOn(HostMode::CollapseKeepsFolder);
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (!m_collapsing) m_mails.OnFolderSelected(m_tree.FolderAt(TreeView_GetSelection(window)));
+  m_collapsing = false;
   return result;
 }
 
@@ -192,6 +218,11 @@ void CMainFrame::OnCommand(int commandId) {
     RunPlugInSetup(static_cast<size_t>(commandId - IdPlugInSetupFirst));
     return;
   }
+  if (commandId >= IdHostModeFirst && commandId < IdHostModeFirst + static_cast<int>(HostMode::Count)) {
+    const HostMode mode = static_cast<HostMode>(commandId - IdHostModeFirst);
+    m_faults.Switch(mode, !m_faults.IsOn(mode));
+    return;
+  }
   switch (commandId) {
     case IdExit: PostMessageA(m_windows.Frame(), WM_CLOSE, 0, 0); break;
     case IdCheckMail: m_windows.SetStatusText("No new mail."); break;
@@ -202,6 +233,7 @@ void CMainFrame::OnCommand(int commandId) {
     case IdRemoveFolder: m_faults.RemoveFolder(m_mails.CurrentFolderId()); break;
     case IdRenameFolder: m_faults.RenameCurrentFolder(); break;
     case IdAskBeforeSelect: m_faults.SetAskBeforeSelect(!m_faults.AskBeforeSelect()); break;
+    case IdRecreatePanes: m_faults.RecreatePanes(); break;
     case IdAbout: MessageBoxA(m_windows.Frame(), "Tovik (simulated host mail client)", "About Tovik", MB_OK); break;
     case IdMarkAllRead: m_mails.MarkAllRead(); break;
     case AnchorCommandId: m_windows.SetStatusText("Properties: " + m_mails.CurrentFolderId()); break;
@@ -227,7 +259,9 @@ void CMainFrame::OnNotify(const NMHDR& header, LPARAM lParam) {
       if (change.action & TVE_EXPAND) m_tree.Populate(change.itemNew.hItem);
       break;
     case TVN_SELCHANGEDA:
-    case TVN_SELCHANGEDW: m_mails.OnFolderSelected(m_tree.FolderAt(change.itemNew.hItem)); break;
+    case TVN_SELCHANGEDW:
+      if (!m_collapsing) m_mails.OnFolderSelected(m_tree.FolderAt(change.itemNew.hItem));
+      break;
     default: break;
   }
 }
@@ -247,7 +281,7 @@ void CMainFrame::OnContextMenu(HWND source, POINT at) {
     return;
   }
   if (at.x == -1 && at.y == -1) at = CenterOf(source);
-  HMENU menu = MakeContextMenu(m_plugins, m_windows.Frame(), type);
+  HMENU menu = MakeContextMenu(m_plugins, m_windows.Frame(), type, !m_faults.IsOn(HostMode::NoAnchorItem));
   RunMenu(menu, at);
   DestroyMenu(menu);
 }

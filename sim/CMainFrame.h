@@ -38,6 +38,9 @@ class CMainFrame {
   CHostFaults& Faults() { return m_faults; }
   HMENU MenuBar() const { return GetMenu(m_windows.Frame()); }
 
+  // The frame's child and the panes destroyed and made anew, the same folder current.
+  void RecreatePanes();
+
   // The folder tree, by folder id.
   bool ExpandFolder(const std::string& folderId, bool expand);
   bool IsFolderExpanded(const std::string& folderId);
@@ -58,6 +61,9 @@ class CMainFrame {
   void OnNotify(const NMHDR& header, LPARAM lParam);
   void OnContextMenu(HWND source, POINT at);
   void ShowAboutPlugins();
+  void AttachPanes();
+  // The host's own status texts, when it chatters.
+  void Chatter(const std::string& text);
 
   CMailStore m_store;
   CPluginSet m_plugins;
@@ -65,7 +71,8 @@ class CMainFrame {
   CHostWindows m_windows;
   CFolderTreePane m_tree;
   CMailListPane m_mails{m_store, m_tree, m_plugins, m_windows, [this] { m_faults.BeforeSelect(); }};
-  CHostFaults m_faults{m_store, m_mails, m_windows};
+  CHostFaults m_faults{m_store, m_mails, m_windows, [this] { RecreatePanes(); }};
+  bool m_collapsing = false;  // a branch collapses, and the host does not follow the tree's selection
   std::function<void()> m_scriptStep;
 };
 

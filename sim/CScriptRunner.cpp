@@ -27,13 +27,6 @@ std::string Mismatch(const std::string& what, const std::string& actual, const s
   return what + " is \"" + actual + "\", expected \"" + expected + "\"";
 }
 
-const HostMode* HostModeNamed(const std::string& name) {
-  static const std::map<std::string, HostMode> modes = {{"deferred-open", HostMode::DeferredOpen},
-                                                        {"missing-texts", HostMode::MissingTexts},
-                                                        {"shared-buffer", HostMode::SharedAnswerBuffer}};
-  const auto found = modes.find(name);
-  return found == modes.end() ? nullptr : &found->second;
-}
 
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
   std::ifstream file(path, std::ios::binary);
@@ -300,6 +293,9 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   } else if (words.size() == 3 && HostModeNamed(kind) && (words[2] == "on" || words[2] == "off")) {
     m_host.Faults().Switch(*HostModeNamed(kind), words[2] == "on");
     done = true;
+  } else if (kind == "recreate-panes" && words.size() == 2) {
+    m_host.Faults().RecreatePanes();
+    done = true;
   } else if (kind == "index" && (words.size() == 4 || (words.size() == 5 && words[4] == "when-entered"))) {
     static const std::map<std::string, IndexDamage> damages = {
         {"missing", IndexDamage::Missing}, {"truncated", IndexDamage::Truncated}, {"garbage", IndexDamage::Garbage},
@@ -313,7 +309,7 @@ std::string CScriptRunner::Fault(const std::vector<std::string>& words) {
   } else {
     return "usage: fault renumber <folder id> | remove <folder id> [in-dialog] | rename <folder id> <name> | ask-on-select on|off"
            " | index <folder id> missing|truncated|garbage|version|locked|unlocked [when-entered]"
-           " | deferred-open|missing-texts|shared-buffer on|off";
+           " | recreate-panes | <host mode> on|off";
   }
   return done ? std::string() : "the fault \"" + Joined(words, 1) + "\" could not be made";
 }

@@ -90,7 +90,8 @@ const CSoakRunner::ActionKind CSoakRunner::Actions[] = {
     {"fault-remove", 1, false, &CSoakRunner::RemoveFolder},
     {"fault-host-question", 1, false, &CSoakRunner::ToggleHostQuestion},
     {"fault-index", 2, false, &CSoakRunner::DamageIndex},
-    {"fault-host-mode", 1, false, &CSoakRunner::ToggleHostMode},
+    {"fault-host-mode", 2, false, &CSoakRunner::ToggleHostMode},
+    {"fault-recreate-panes", 1, false, &CSoakRunner::RecreatePanes},
 };
 const size_t CSoakRunner::ActionCount = sizeof Actions / sizeof Actions[0];
 
@@ -379,7 +380,8 @@ void CSoakRunner::DamageIndex() {
 }
 
 void CSoakRunner::ToggleHostMode() {
-  static const HostMode modes[] = {HostMode::DeferredOpen, HostMode::MissingTexts, HostMode::SharedAnswerBuffer};
-  const HostMode mode = modes[Random(sizeof modes / sizeof modes[0])];
+  const HostMode mode = static_cast<HostMode>(Random(static_cast<unsigned>(HostMode::Count)));
   m_host.Faults().Switch(mode, !m_host.Faults().IsOn(mode));
 }
+
+void CSoakRunner::RecreatePanes() { m_host.Faults().RecreatePanes(); }

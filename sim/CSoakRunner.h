@@ -89,6 +89,7 @@ class CSoakRunner {
   void ToggleHostQuestion();
   void DamageIndex();
   void ToggleHostMode();
+  void RecreatePanes();
 
   CMainFrame& m_host;
   SoakOptions m_options;

@@ -41,15 +41,18 @@ extern "C" {
 BOOL WINAPI TVA_GetWindowHandles(HWND* mainFrame, HWND* folderTree, HWND* mailList,
                                                        HWND* messageView) {
   CMainFrame& host = TheHost();
+  if (host.Faults().IsOn(HostMode::NoWindowHandles)) return FALSE;
   if (mainFrame) *mainFrame = host.Windows().Frame();
   if (folderTree) *folderTree = host.Windows().Tree();
   if (mailList) *mailList = host.Windows().List();
-  if (messageView) *messageView = host.Windows().View();
+  if (messageView) *messageView = host.Faults().IsOn(HostMode::NoMessageView) ? nullptr : host.Windows().View();
   return host.IsOpen();
 }
 
 int WINAPI TVA_RegisterCommand(LPCSTR description, int menuType, TovikCommandCallback command) {
-  return TheHost().Commands().Register(TextOf(description, "TVA_RegisterCommand"), menuType, command);
+  const std::string text = TextOf(description, "TVA_RegisterCommand");
+  if (TheHost().Faults().IsOn(HostMode::RefuseCommands)) return TheHost().Commands().Refuse(text, menuType);
+  return TheHost().Commands().Register(text, menuType, command);
 }
 
 void WINAPI TVA_RegisterUICallback(int commandId, TovikUpdateCallback update) {
@@ -68,7 +71,8 @@ LPCSTR WINAPI TVA_GetCurrentMailBox(void) {
 
 LPCSTR WINAPI TVA_GetCurrentFolder(void) {
   static std::string kept;
-  return Keep(kept, TheHost().Mails().CurrentFolderId());
+  const bool asMailbox = TheHost().Faults().IsOn(HostMode::FolderAsMailbox);
+  return Keep(kept, asMailbox ? TheHost().Mails().CurrentMailboxId() : TheHost().Mails().CurrentFolderId());
 }
 
 BOOL WINAPI TVA_SetCurrentFolder(LPCSTR folderId) {
@@ -123,7 +127,8 @@ int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
 }
 
 int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
-  return CopyOut(TheHost().Mails().CurrentMailHeader(TextOf(headerName, "TVA_GetSpecifiedHeader")), buffer,
+  const std::string header = TheHost().Mails().CurrentMailHeader(TextOf(headerName, "TVA_GetSpecifiedHeader"));
+  return CopyOut(TheHost().Faults().IsOn(HostMode::FoldedHeaders) ? FoldedHeader(header) : header, buffer,
                  bufferSize);
 }
 

@@ -3,6 +3,7 @@
 // offered to the plug-ins (TVC_OnMenuInit) as it is built.
 #include <windows.h>
 
+class CHostFaults;
 class CPluginSet;
 
 // The context menus and the menu bar, by the type that TVC_OnMenuInit receives.
@@ -24,10 +25,13 @@ enum HostCommand : int {
   IdNewFolder,
   IdReply,
   IdForward,
+  IdRecreatePanes,
   IdPlugInSetupFirst = 200,  // one per plug-in
+  IdHostModeFirst = 300,     // one per host mode, switching it
   // The host's own item that every context menu holds; plug-ins insert before it.
   AnchorCommandId = 32935,
 };
 
-HMENU MakeMenuBar(CPluginSet& plugins, HWND frame, bool askBeforeSelect);
-HMENU MakeContextMenu(CPluginSet& plugins, HWND frame, HostMenuType type);
+HMENU MakeMenuBar(CPluginSet& plugins, HWND frame, const CHostFaults& faults);
+// Without `anchor`, the menu lacks the host's item AnchorCommandId.
+HMENU MakeContextMenu(CPluginSet& plugins, HWND frame, HostMenuType type, bool anchor);

@@ -46,6 +46,22 @@ std::string FindHeader(const std::string& mailText, const std::string& name) {
   return std::string();
 }
 
+std::string FoldedHeader(const std::string& value) {
+  const size_t lineLength = 16;
+  std::string folded;
+  size_t lineStart = 0;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == ' ' && folded.size() - lineStart >= lineLength) {
+      folded += "\r\n";
+      lineStart = folded.size();
+    }
+    folded += value[i];
+    // The trail byte of a double-byte character is never a blank to fold at.
+    if (IsDBCSLeadByte(static_cast<BYTE>(value[i])) && i + 1 < value.size()) folded += value[++i];
+  }
+  return folded;
+}
+
 int CodePageOfCharSet(const std::string& charSet) {
   static const struct {
     const char* Name;

@@ -20,11 +20,12 @@ const char* const SampleMarker = "TovikSim.sample";  // marks a data folder that
 const char* const Usage =
     "usage: TovikSim --data <folder> [--sample] [--large <folders> <mails>] [--seed <n>]\n"
     "                [--install <plug-in dll>]... [--script <file> [--transcript <file>] [--shots <folder>]]\n"
-    "                [--soak <seconds> <warm-up seconds> <seed> <log file>] [--no-run]\n";
+    "                [--soak <seconds> <warm-up seconds> <seed> <log file>] [--mode <host mode>]... [--no-run]\n";
 
 struct Options {
   std::string DataFolder, Script, Transcript, ShotFolder;
   std::vector<std::string> Installs;
+  std::vector<HostMode> Modes;
   bool Sample = false, NoRun = false;
   int LargeFolders = 0, LargeMails = 0;
   unsigned Seed = 1;
@@ -68,6 +69,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.SoakSession.WarmUpSeconds = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
       options.SoakSession.Seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
       options.SoakSession.LogPath = argv[++i];
+    } else if (option == "--mode" && hasValue && HostModeNamed(argv[i + 1])) {
+      options.Modes.push_back(*HostModeNamed(argv[++i]));
     } else if (option == "--no-run") {
       options.NoRun = true;
     } else {
@@ -162,6 +165,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   Say("TovikSim: data folder %s", options.DataFolder.c_str());
+  // Modes the host has from its start, before the plug-ins load.
+  for (HostMode mode : options.Modes) host.Faults().Switch(mode, true);
   if (!host.Create(options.DataFolder)) {
     std::fprintf(stderr, "TovikSim: the main window could not be created\n");
     return 2;

@@ -38,8 +38,12 @@ bool CFileWindow::ReadOn(std::uint64_t keepFrom) {
   }
   if (End() >= m_length) return false;
   if (!MakeRoom()) return false;
-  const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(m_capacity - m_size, m_length - End()));
-  const std::size_t read = std::fread(m_bytes.get() + m_size, 1, wanted, m_file);
+  std::uint64_t wanted = std::min<std::uint64_t>(m_capacity - m_size, m_length - End());
+  // Reads that end on a block boundary keep every later read aligned: the runtime then reads straight
+  // into the window instead of through its own buffer.
+  const std::uint64_t alignedEnd = (End() + wanted) & ~std::uint64_t(BlockSize - 1);
+  if (End() + wanted < m_length && alignedEnd > End()) wanted = alignedEnd - End();
+  const std::size_t read = std::fread(m_bytes.get() + m_size, 1, static_cast<std::size_t>(wanted), m_file);
   m_size += read;
   // Less than the length told at the start: a read error, or a file cut short meanwhile.
   return read == wanted || Fail();

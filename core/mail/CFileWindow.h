@@ -15,6 +15,7 @@ class CFileWindow {
  public:
   static constexpr std::size_t ReadSize = std::size_t(256) << 10;
   static constexpr std::size_t MaxKept = std::size_t(64) << 20;
+  static constexpr std::uint64_t BlockSize = 4096;
 
   // `buffers`: where the buffer comes from; none for the heap.
   explicit CFileWindow(CIdxBufferSource* buffers) : m_buffers(buffers) {}

@@ -210,3 +210,17 @@ void SplitAddress(char* name, std::size_t nameSize, char* address, std::size_t a
   CopyTrimmed(name, nameSize, nameText);
   CopyTrimmed(address, addressSize, addressText);
 }
+
+std::string UnfoldHeader(const std::string& value) {
+  std::string line;
+  std::size_t copied = 0;
+  for (std::size_t at = port::FindDelimiter(value, "\r\n"); at != std::string::npos;) {
+    const std::size_t breakLength = value.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+    const std::size_t next = at + breakLength;
+    const bool folded = next < value.size() && (value[next] == ' ' || value[next] == '\t');
+    line.append(value, copied, (folded ? at : next) - copied);
+    copied = next;
+    at = next < value.size() ? port::FindDelimiter(value, "\r\n", next) : std::string::npos;
+  }
+  return line.append(value, copied, std::string::npos);
+}

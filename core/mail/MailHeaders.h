@@ -11,6 +11,11 @@
 // the machine's time zone. A date outside the signed 32-bit range gives -1.
 std::int32_t ParseMailDate(const std::string& text);
 
+// The value of a header as a mail holds it, folded over several lines, made one line as mail readers
+// unfold: every line break (CR LF, LF or CR) followed by a blank or a tab goes, the blank stays.
+// Other line breaks are kept.
+std::string UnfoldHeader(const std::string& value);
+
 // Splits a list of addresses one per call, like strtok: the first call passes the list (writable,
 // zero-terminated, changed in place), later calls pass nullptr. Returns the next address inside the
 // list, or nullptr when it is used up. Keeps one cursor for the whole process: walk one list at a time.

@@ -1,10 +1,11 @@
-// Date values to UTC seconds, address lists to addresses, addresses to name and mailbox.
+// Date values to UTC seconds, address lists to addresses, addresses to name and mailbox, folded values to one line.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/mail/MailHeaders.h"
+#include "port/Mbcs.h"
 
 namespace {
 
@@ -80,6 +81,25 @@ TEST(SplitAddress, SeparatesDisplayNameAndMailbox) {
     EXPECT_STREQ(name, c.name) << c.text;
     EXPECT_STREQ(address, c.address) << c.text;
   }
+}
+
+TEST(UnfoldHeader, JoinsFoldedLinesOnly) {
+  const struct {
+    const char* value;
+    const char* unfolded;
+  } cases[] = {
+      {"Quarterly report\r\n draft", "Quarterly report draft"},
+      {"a\r\n\tb\n c\r d", "a\tb c d"},
+      {"a\r\nb", "a\r\nb"},            // no blank after it: no fold
+      {"a\r\n", "a\r\n"},              // a break at the end
+      {"\x93\xfa\r\n \x96\x7b", "\x93\xfa \x96\x7b"},  // double-byte characters on both sides
+      {"\x81\r\n x", "\x81\r x"},  // the second byte of a double-byte character is no line break
+      {"", ""},
+  };
+  const int codePage = port::GetMultiByteCodePage();
+  ASSERT_EQ(port::SetMultiByteCodePage(932), 0);
+  for (const auto& c : cases) EXPECT_EQ(UnfoldHeader(c.value), c.unfolded) << c.value;
+  port::SetMultiByteCodePage(codePage);
 }
 
 }  // namespace

@@ -207,7 +207,7 @@ TEST_F(SampleStore, RenumberingMakesOldIdsStaleAndKeepsMessageIds) {
   Make(1);
   SimFolder& inbox = *m_store.FindFolder("Main\\Inbox\\");
   const SimFolder before = {inbox.Id, inbox.Name, nullptr, {}, inbox.Mails, inbox.NextNumber, false};
-  ASSERT_TRUE(m_store.Renumber(inbox));
+  ASSERT_TRUE(m_store.Renumber(inbox, false, true));
   CMailStore reread;
   ASSERT_TRUE(reread.Load(m_data.Path()));
   const SimFolder& after = *reread.FindFolder("Main\\Inbox\\");
@@ -220,6 +220,34 @@ TEST_F(SampleStore, RenumberingMakesOldIdsStaleAndKeepsMessageIds) {
     EXPECT_FALSE(reread.FindMail(CMailStore::MailId(before, before.Mails[i]), folder, position));
   }
   EXPECT_EQ(before.NextNumber + before.Mails.size(), after.NextNumber);
+}
+
+// A host that numbers from 1 again, and writes the index only later: until then the file keeps the
+// old numbers; afterwards each old id names another mail.
+TEST_F(SampleStore, RenumberingFromOneAgainReusesIdsAndMayWriteTheIndexLater) {
+  Make(1);
+  SimFolder& inbox = *m_store.FindFolder("Main\\Inbox\\");
+  const std::vector<SimMail> before = inbox.Mails;
+  const size_t count = before.size();
+  ASSERT_GT(count, 2u);
+  ASSERT_TRUE(m_store.Renumber(inbox, true, false));
+  CMailStore lagging;
+  ASSERT_TRUE(lagging.Load(m_data.Path()));
+  EXPECT_EQ(before[0].Number, lagging.FindFolder("Main\\Inbox\\")->Mails[0].Number) << "the index lags";
+  m_store.SaveChangedIndexes();
+  CMailStore reread;
+  ASSERT_TRUE(reread.Load(m_data.Path()));
+  const SimFolder& after = *reread.FindFolder("Main\\Inbox\\");
+  ASSERT_EQ(count, after.Mails.size());
+  for (size_t i = 0; i < count; ++i) {
+    EXPECT_EQ(count - i, after.Mails[i].Number);
+    EXPECT_EQ(before[i].MessageId, after.Mails[i].MessageId);
+  }
+  SimFolder* folder = nullptr;
+  size_t position = 0;
+  ASSERT_TRUE(reread.FindMail(CMailStore::MailId(after, before[0]), folder, position));
+  EXPECT_NE(before[0].MessageId, folder->Mails[position].MessageId) << "the old id names another mail";
+  EXPECT_EQ(count + 1, after.NextNumber);
 }
 
 TEST_F(SampleStore, MailTextIsCutToWhatTheFileHolds) {

@@ -7,6 +7,7 @@
 #include "core/favorites/CFavoriteItemListBase.h"
 #include "core/hostlink/CHostLink.h"
 #include "core/hostlink/HostFolders.h"
+#include "core/mail/MailHeaders.h"
 #include "port/Mbcs.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
@@ -31,7 +32,9 @@ std::string SharedBufferText() {
 std::string ReadCurrentMailHeader(const char* name) {
   SharedTextBuffer[0] = '\0';
   Host().GetSpecifiedHeader(name, SharedTextBuffer, SharedTextBufferSize);
-  return SharedBufferText();
+  // A long header may come folded as the mail holds it; the index and the settings file hold it
+  // on one line.
+  return UnfoldHeader(SharedBufferText());
 }
 
 int ReadNextSelectedMail(int start, std::string& mailId) {

@@ -1,12 +1,26 @@
 #include "win/host/CTovikMainWindow.h"
 
+#include <algorithm>
+
 #include "core/hostlink/CHostLink.h"
 
 CWindow* CTovikMainWindow::GetTreeWindow() { return GetHostPane(m_tree, TreePane); }
 CWindow* CTovikMainWindow::GetListWindow() { return GetHostPane(m_list, ListPane); }
 CWindow* CTovikMainWindow::GetViewWindow() { return GetHostPane(m_view, ViewPane); }
 
+namespace {
+
+// A host may destroy a pane and make it anew: a wrapper of a window that is gone is let go, and the
+// pane looked for again.
+template <class Window>
+void DropIfGone(std::unique_ptr<Window>& pane) {
+  if (pane && !IsWindow(pane->GetHandle())) pane.reset();
+}
+
+}  // namespace
+
 CWindow* CTovikMainWindow::GetHostPane(std::unique_ptr<CWindow>& pane, HostPane which) {
+  DropIfGone(pane);
   if (!pane) {
     HWND handles[4] = {};
     // What the host left in the handles of a call that failed is no window of its own.
@@ -17,6 +31,7 @@ CWindow* CTovikMainWindow::GetHostPane(std::unique_ptr<CWindow>& pane, HostPane 
 }
 
 CWindow* CTovikMainWindow::GetFrameWindow() {
+  DropIfGone(m_frame);
   if (!m_frame) {
     HWND found = FindWindowExA(GetHandle(), nullptr, "AfxMDIFrame42s", nullptr);
     if (found != nullptr) m_frame = std::make_unique<CWindow>(found);
@@ -25,6 +40,7 @@ CWindow* CTovikMainWindow::GetFrameWindow() {
 }
 
 CTovikStatusWindow* CTovikMainWindow::GetStatusWindow() {
+  DropIfGone(m_status);
   if (!m_status) {
     HWND found = FindWindowExA(GetHandle(), nullptr, "msctls_statusbar32", nullptr);
     if (found != nullptr) m_status = std::make_unique<CTovikStatusWindow>(found);
@@ -35,6 +51,9 @@ CTovikStatusWindow* CTovikMainWindow::GetStatusWindow() {
 CWindow* CTovikMainWindow::GetParentOf(const CWindow& pane) {
   const HWND parent = ::GetParent(pane.GetHandle());
   if (parent == nullptr) return nullptr;
+  // Parents of panes made anew would otherwise pile up.
+  for (auto& kept : m_paneParents) DropIfGone(kept);
+  m_paneParents.erase(std::remove(m_paneParents.begin(), m_paneParents.end(), nullptr), m_paneParents.end());
   for (const auto& kept : m_paneParents) {
     if (kept->GetHandle() == parent) return kept.get();
   }

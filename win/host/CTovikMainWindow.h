@@ -11,7 +11,8 @@ class CTovikMainWindow : public CWindow {
  public:
   explicit CTovikMainWindow(HWND mainFrame) : CWindow(mainFrame) {}
 
-  // Each pane is looked for on first request and kept; none while it cannot be found.
+  // Each pane is looked for on first request and kept until its window is gone (a host may make its
+  // panes anew); none while it cannot be found. A pane handed out stays valid until the next request.
   CWindow* GetTreeWindow();
   CWindow* GetListWindow();
   CWindow* GetViewWindow();

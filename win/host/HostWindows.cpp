@@ -69,14 +69,16 @@ CWindow* GetListPaneParent() {
 }
 
 bool AreHostWindowsDrawing() {
+  // A window the host does not have is none the plug-in could have switched off: on a host without
+  // a message view, say, mails are still the user's reading.
   CTovikMainWindow* main = GetMainWindow();
-  if (main == nullptr) return false;
+  if (main == nullptr) return true;
   CWindow* list = main->GetListWindow();
   CWindow* tree = main->GetTreeWindow();
   const CWindow* windows[] = {list, ParentOf(*main, list), main->GetViewWindow(), tree, ParentOf(*main, tree),
                               main->GetFrameWindow(), main};
   for (const CWindow* window : windows) {
-    if (window == nullptr || !window->GetRedraw()) return false;
+    if (window != nullptr && !window->GetRedraw()) return false;
   }
   return true;
 }

@@ -11,9 +11,9 @@ void ShowCurrentFolderName();
 // Selects the current folder afresh through its mailbox (the host then reloads it), keeping the
 // current mail; the MDI frame is hidden meanwhile, so nothing flickers.
 void ReselectCurrentFolder();
-// False while a host window the plug-in works on is missing or the plug-in has switched its drawing
-// off (batch registration, a folder-tree walk): the mails it selects then are its own work, not the
-// user's reading.
+// False while the plug-in has switched the drawing of a host window it works on off (batch
+// registration, a folder-tree walk): the mails it selects then are its own work, not the user's
+// reading. Windows the host does not have do not count.
 bool AreHostWindowsDrawing();
 // The parents of the folder tree and of the mail list; none when the pane is missing.
 CWindow* GetTreePaneParent();

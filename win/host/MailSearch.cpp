@@ -8,6 +8,7 @@
 #include "core/hostlink/CHostLink.h"
 #include "core/hostlink/HostFolders.h"
 #include "core/mail/CTovikIdxFile.h"
+#include "core/mail/MailHeaders.h"
 #include "win/host/CHostLongLoop.h"
 #include "win/host/CTovikGlobalData.h"
 #include "win/host/CTovikMainWindow.h"
@@ -43,7 +44,7 @@ bool CurrentMailMeets(const std::vector<MailCondition>& conditions) {
     char value[1024] = "";
     Host().GetSpecifiedHeader(condition.Name.c_str(), value, sizeof value);
     value[sizeof value - 1] = '\0';
-    if (condition.Value != value) return false;
+    if (condition.Value != UnfoldHeader(value)) return false;
   }
   return true;
 }

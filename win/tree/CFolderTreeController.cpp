@@ -214,12 +214,22 @@ void CFolderTreeController::SetExpanded(HTREEITEM item, bool expand) {
   // An expansion never moves it: the selection is not asked for then, as every message to the host's
   // tree costs about as much as the tree's own work for a folder.
   const HTREEITEM selected = expand ? nullptr : GetNextItem(nullptr, TVGN_CARET);
+  const std::string folderBefore = expand ? std::string() : HostText(Host().GetCurrentFolder());
   Expand(item, expand ? TVE_EXPAND : TVE_COLLAPSE);
-  if (!expand && GetNextItem(nullptr, TVGN_CARET) != selected && !Exiting) SelectCurrentFolderAgain(item);
+  if (!expand && GetNextItem(nullptr, TVGN_CARET) != selected && !Exiting) {
+    SelectCurrentFolderAgain(item, folderBefore);
+  }
   NotifyExpanded(item, expand);
 }
 
-void CFolderTreeController::SelectCurrentFolderAgain(HTREEITEM collapsed) {
+void CFolderTreeController::SelectCurrentFolderAgain(HTREEITEM collapsed, const std::string& folderBefore) {
+  // A host may keep its current folder in the collapsed branch, out of sight: selected anew, as a
+  // click would select it, the collapsed folder becomes current. Else the folder taken up again
+  // below would open the branch once more.
+  if (HostText(Host().GetCurrentFolder()) == folderBefore) {
+    Select(nullptr, TVGN_CARET);
+    Select(collapsed, TVGN_CARET);
+  }
   const std::string folder = HostText(Host().GetCurrentFolder());
   const std::string mailBox = HostText(Host().GetCurrentMailBox());
   // The host shows the folders on the status bar, which does not draw during the walk.

@@ -67,7 +67,7 @@ class CFolderTreeController {
   // Expands or collapses as the user would: the host repaints, learns of a moved selection and is
   // told what happened.
   void SetExpanded(HTREEITEM item, bool expand);
-  void SelectCurrentFolderAgain(HTREEITEM collapsed);
+  void SelectCurrentFolderAgain(HTREEITEM collapsed, const std::string& folderBefore);
   void NotifyExpanded(HTREEITEM item, bool expand) const;
   void ShowStatus(const std::string& text) const;
   // Lets the host paint, the status bar with the text last shown, when PaintInterval has passed since
