@@ -16,6 +16,7 @@
 
 #include "bench/BenchClock.h"
 #include "bench/BenchStore.h"
+#include "bench/PlainListFill.h"
 #include "core/hostlink/CHostLink.h"
 #include "core/hostlink/HostFolderWalk.h"
 #include "core/hostlink/HostFolders.h"
@@ -33,16 +34,15 @@
 
 namespace {
 
+using benchlist::FillPlainList;
+using benchlist::Row;
+using benchlist::TypeInto;
+
 const int Rounds = 7;
 const int Folders = 5000;
 // What a user types: a folder's name growing letter by letter, words of favorites, back to nothing.
 const char* const Keystrokes[] = {"f", "f0", "f00", "f001", "f0012", "bench f0012", "bench", "", "folder 1",
                                   "quarterly", "q", "", "\x93\xfa", "\x93\xfa\x96\x7b", ""};
-
-struct Row {
-  std::string Title, LeadsTo;
-  int Image;
-};
 
 // The rows the dialog shows with nothing typed: the favorites, then the folders that are none.
 std::vector<Row> RowsOf(CFavoriteInfo& store, const std::vector<HostFolder>& folders) {
@@ -79,55 +79,6 @@ void BareWalk(const std::string& dataFolder, const std::string& folderId, std::v
     }
   } while (FindNextFileA(search, &found));
   FindClose(search);
-}
-
-void AddColumn(HWND list, int index, int width) {
-  LVCOLUMNA column = {};
-  column.mask = LVCF_WIDTH | LVCF_SUBITEM;
-  column.cx = width;
-  column.iSubItem = index;
-  SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
-}
-
-// Milliseconds to fill a report list view of the size with the rows and paint it.
-double FillPlainList(const std::vector<Row>& rows, HIMAGELIST images, SIZE size) {
-  HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT, 0, 0, size.cx, size.cy,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
-  AddColumn(list, 0, 220);
-  AddColumn(list, 1, 360);
-  UpdateWindow(list);
-  const double start = NowMs();
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  for (std::size_t n = 0; n < rows.size(); ++n) {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = static_cast<int>(n);
-    item.pszText = const_cast<char*>(rows[n].Title.c_str());
-    item.iImage = rows[n].Image;
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    item.iSubItem = 1;
-    item.pszText = const_cast<char*>(rows[n].LeadsTo.c_str());
-    SendMessageA(list, LVM_SETITEMTEXTA, n, reinterpret_cast<LPARAM>(&item));
-  }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-  UpdateWindow(list);
-  const double time = NowMs() - start;
-  DestroyWindow(list);
-  return time;
-}
-
-double TypeInto(HWND dialog) {
-  HWND edit = GetDlgItem(dialog, IDC_FIND_TEXT), list = GetDlgItem(dialog, IDC_FOUND_LIST);
-  double slowest = 0;
-  for (const char* text : Keystrokes) {
-    const double start = NowMs();
-    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    UpdateWindow(list);
-    slowest = std::max(slowest, NowMs() - start);
-  }
-  return slowest;
 }
 
 // The owner of the dialog notes when the dialog first waits for its user.
@@ -193,7 +144,7 @@ int main() {
       RECT list;
       GetWindowRect(GetDlgItem(window, IDC_FOUND_LIST), &list);
       listSize = {list.right - list.left, list.bottom - list.top};
-      slowest = TypeInto(window);
+      slowest = TypeInto(window, Keystrokes);
       uiauto::ClickButton(window, IDCANCEL);
     });
     firstIdle = 0;
