@@ -31,6 +31,7 @@ const ModeText ModeTexts[] = {
     {"reused-numbers", "renumbering numbers from 1 again"},
     {"status-chatter", "the host's own status texts at menu selection and repaint"},
     {"folded-headers", "long headers answered folded"},
+    {"encoded-headers", "Subject and From answered in encoded words"},
 };
 static_assert(sizeof ModeTexts / sizeof ModeTexts[0] == static_cast<size_t>(HostMode::Count), "a text per mode");
 

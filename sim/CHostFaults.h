@@ -41,6 +41,7 @@ enum class HostMode {
   ReusedNumbers,       // renumbering numbers the mails from 1 again, in reverse order
   StatusChatter,       // the host writes its own status texts at menu selection and repaint
   FoldedHeaders,       // long header answers come folded, as the mail holds them; the index unfolded
+  EncodedHeaders,      // Subject and From answered in encoded words, as the mail holds them; the index decoded
   Count
 };
 

@@ -127,9 +127,11 @@ int WINAPI TVA_GetCharSet(LPCSTR mailId, LPSTR buffer, int bufferSize) {
 }
 
 int WINAPI TVA_GetSpecifiedHeader(LPCSTR headerName, LPSTR buffer, int bufferSize) {
-  const std::string header = TheHost().Mails().CurrentMailHeader(TextOf(headerName, "TVA_GetSpecifiedHeader"));
-  return CopyOut(TheHost().Faults().IsOn(HostMode::FoldedHeaders) ? FoldedHeader(header) : header, buffer,
-                 bufferSize);
+  const std::string name = TextOf(headerName, "TVA_GetSpecifiedHeader");
+  std::string header = TheHost().Mails().CurrentMailHeader(name);
+  if (TheHost().Faults().IsOn(HostMode::EncodedHeaders)) header = EncodedHeader(name, header);
+  if (TheHost().Faults().IsOn(HostMode::FoldedHeaders)) header = FoldedHeader(header);
+  return CopyOut(header, buffer, bufferSize);
 }
 
 // The functions this host offers without doing anything: present for plug-ins that look them up.

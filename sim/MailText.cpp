@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -60,6 +61,36 @@ std::string FoldedHeader(const std::string& value) {
     if (IsDBCSLeadByte(static_cast<BYTE>(value[i])) && i + 1 < value.size()) folded += value[++i];
   }
   return folded;
+}
+
+namespace {
+
+std::string Base64(const std::string& bytes) {
+  static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string text;
+  for (size_t i = 0; i < bytes.size(); i += 3) {
+    unsigned group = static_cast<unsigned char>(bytes[i]) << 16;
+    if (i + 1 < bytes.size()) group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+    if (i + 2 < bytes.size()) group |= static_cast<unsigned char>(bytes[i + 2]);
+    for (size_t digit = 0; digit < 4; ++digit) {
+      text += i + digit <= bytes.size() ? digits[(group >> (18 - 6 * digit)) & 63] : '=';
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string EncodedHeader(const std::string& name, const std::string& value) {
+  if ((name != "Subject" && name != "From") ||
+      std::none_of(value.begin(), value.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; })) {
+    return value;
+  }
+  size_t end = name == "From" ? value.find(" <") : std::string::npos;
+  if (end == std::string::npos) end = value.size();
+  std::string phrase = value.substr(0, end);
+  if (phrase.size() >= 2 && phrase.front() == '"' && phrase.back() == '"') phrase = phrase.substr(1, phrase.size() - 2);
+  return "=?Shift_JIS?B?" + Base64(phrase) + "?=" + value.substr(end);
 }
 
 int CodePageOfCharSet(const std::string& charSet) {

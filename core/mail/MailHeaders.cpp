@@ -211,6 +211,17 @@ void SplitAddress(char* name, std::size_t nameSize, char* address, std::size_t a
   CopyTrimmed(address, addressSize, addressText);
 }
 
+bool HoldsEncodedWord(const std::string& value) {
+  // "=" and "?" are never the trail byte of a double-byte character, so the bytes can be searched.
+  const std::size_t start = value.find("=?");
+  if (start == std::string::npos) return false;
+  const std::size_t charsetEnd = value.find('?', start + 2);
+  if (charsetEnd == std::string::npos || charsetEnd + 2 >= value.size() || value[charsetEnd + 2] != '?') return false;
+  const char encoding = value[charsetEnd + 1];
+  return (encoding == 'B' || encoding == 'b' || encoding == 'Q' || encoding == 'q') &&
+         value.find("?=", charsetEnd + 3) != std::string::npos;
+}
+
 std::string UnfoldHeader(const std::string& value) {
   std::string line;
   std::size_t copied = 0;

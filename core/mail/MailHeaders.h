@@ -16,6 +16,10 @@ std::int32_t ParseMailDate(const std::string& text);
 // Other line breaks are kept.
 std::string UnfoldHeader(const std::string& value);
 
+// The value holds an encoded word ("=?charset?B?...?=", "=?charset?Q?...?="), as mails write texts
+// beyond ASCII in their headers; the host may keep such a text decoded elsewhere (its folder index).
+bool HoldsEncodedWord(const std::string& value);
+
 // Splits a list of addresses one per call, like strtok: the first call passes the list (writable,
 // zero-terminated, changed in place), later calls pass nullptr. Returns the next address inside the
 // list, or nullptr when it is used up. Keeps one cursor for the whole process: walk one list at a time.

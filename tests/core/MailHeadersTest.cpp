@@ -83,6 +83,24 @@ TEST(SplitAddress, SeparatesDisplayNameAndMailbox) {
   }
 }
 
+TEST(HoldsEncodedWord, KnowsEncodedWordsByTheirWholeForm) {
+  const struct {
+    const char* value;
+    bool encoded;
+  } cases[] = {
+      {"=?Shift_JIS?B?k/qWew==?=", true},
+      {"Re: =?iso-2022-jp?q?abc?= <a@x>", true},
+      {"=?UTF-8?b?" "?=", true},        // an empty word is still one
+      {"=?UTF-8?X?abc?=", false},       // no such encoding
+      {"=?UTF-8?B?abc", false},         // not closed
+      {"a =? b ?= c", false},           // no charset and encoding between
+      {"=?", false},
+      {"Quarterly report draft", false},
+      {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HoldsEncodedWord(c.value), c.encoded) << c.value;
+}
+
 TEST(UnfoldHeader, JoinsFoldedLinesOnly) {
   const struct {
     const char* value;

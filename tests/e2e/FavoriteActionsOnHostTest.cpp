@@ -1,8 +1,9 @@
 // The jumps to favorites on TovikSim's host, with the plug-in's code in this process, where the scripts
 // cannot reach: Escape held through the mail search, an unreadable index, the open-mail guard while a
-// history jump asks, the history after a header walk, headers a stub host leaves unfilled, folder-tree
-// files that cannot be written or hold no folder, the focus after a folder jump, a mail found again
-// as another entry of its list, and a moved work area. A user thread answers the message boxes.
+// history jump asks, the history after a header walk, headers in encoded words, headers a stub host
+// leaves unfilled, folder-tree files that cannot be written or hold no folder, the focus after a folder
+// jump, a mail found again as another entry of its list, and a moved work area. A user thread answers
+// the message boxes.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -202,6 +203,24 @@ TEST_F(FavoriteActionsOnHostTest, AHistoryJumpRecordsNoMailTheUserSaysIsNotTheOn
   EXPECT_EQ(store.History.GetItemAt(0)->MailId, "Main\\Inbox\\?2");
   ASSERT_EQ(store.History.GetItemAt(2), wanted);
   EXPECT_EQ(wanted->Failure, 1);
+}
+
+// A host that answers headers as the mail holds them, in encoded words, but keeps its index decoded:
+// a favorite without Message-Id is found by walking the mails, not taken for lost.
+TEST_F(FavoriteActionsOnHostTest, AMailWhoseHeadersCameEncodedIsFoundByItsHeadersNotTheIndex) {
+  host->Faults().Switch(HostMode::EncodedHeaders, true);
+  CMailItem* wanted = AddMail("Main\\Inbox\\?8");
+  ASSERT_EQ(wanted->From.compare(0, 2, "=?"), 0) << wanted->From;
+  wanted->MailId = "Main\\Inbox\\?99";
+  wanted->MessageId.clear();
+  ASSERT_TRUE(host->Mails().SelectMail("Main\\Inbox\\?1"));
+  const Seen seen = Answering({IDYES}, [] { JumpToEntry(FavoriteMailList, 0); });
+  host->Faults().Switch(HostMode::EncodedHeaders, false);
+  EXPECT_EQ(seen.Texts, (std::vector<std::string>{AskIsSearchedMail}));
+  EXPECT_EQ(CurrentMail(), "Main\\Inbox\\?8");
+  ASSERT_EQ(store.Mails.GetCount(), 1u);  // the favorite is still there, found anew
+  EXPECT_EQ(store.Mails.GetItemAt(0)->MailId, "Main\\Inbox\\?8");
+  EXPECT_EQ(store.Mails.GetItemAt(0)->Failure, 0);
 }
 
 TEST_F(FavoriteActionsOnHostTest, MailsOpenedAfterAHeaderWalkReachTheHistoryHoweverItEnded) {

@@ -17,14 +17,15 @@
 namespace {
 
 // Looks the indexed conditions up in order, each from the entry found for the one before, and
-// selects the mail of the entry found last. Sets `headerOnly` for a condition the index cannot answer.
+// selects the mail of the entry found last. Sets `headerOnly` for a condition the index cannot answer:
+// a header it lacks, or a text in encoded words, which the host's index may hold decoded.
 int SearchIndex(CTovikIdxFile& index, const std::vector<MailCondition>& conditions, bool& headerOnly) {
   CHostLongLoop loop;
   std::uint32_t position = 0;
   int result = IdxNotFound;
   for (const MailCondition& condition : conditions) {
     const int field = CTovikIdxFile::FieldOfHeader(condition.Name);
-    if (field < 0) {
+    if (field < 0 || HoldsEncodedWord(condition.Value)) {
       headerOnly = true;
       continue;
     }
