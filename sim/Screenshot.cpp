@@ -48,6 +48,12 @@ bool SaveScreenshot(const std::string& path, HWND window, HWND other) {
   if (other && GetWindowRect(other, &otherArea)) UnionRect(&area, &area, &otherArea);
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return false;
+  // The picture is taken from the screen: what is still to be painted (a pane shown again, a mail
+  // just opened) is painted first, or it would be missing from the picture.
+  for (HWND shown : {window, other}) {
+    if (shown) RedrawWindow(shown, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+  GdiFlush();
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
