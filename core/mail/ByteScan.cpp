@@ -25,13 +25,6 @@ std::size_t CountLineEnds(const char* begin, const char* end) {
 }
 
 #ifdef RAZ_SCAN_SSE2
-__m128i Load(const char* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
-
-std::size_t SumLanes(__m128i lanes) {
-  const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
-  return static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
-}
-
 // The place among the 16 (or 32) from `at` whose bit is set in `fits` where the text begins, or none.
 const char* CheckPlaces(const char* at, unsigned fits, std::string_view text) {
   for (const char* place = at; fits != 0; ++place, fits >>= 1) {
@@ -40,38 +33,54 @@ const char* CheckPlaces(const char* at, unsigned fits, std::string_view text) {
   return nullptr;
 }
 
-// 16 places at a time: those whose first, middle and last bytes all fit, the other bytes compared for
-// them alone. Three bytes, as entries hold texts of one form in one place (every Message-Id begins
-// with "<" and ends with ">"). The line ends are counted in byte lanes on the way, up to 255 blocks
-// before the lanes are added up. The inner loop calls nothing, so that its values stay in registers.
-// Leaves `from` on the first place it has not looked at.
+// Runs a block scan (below) from `from` until it finds the text or runs out of whole blocks; leaves
+// `from` on the first place it has not looked at.
+template <std::size_t Width, unsigned (*NextFits)(const char*&, const char*, std::string_view, std::size_t&)>
 const char* ScanBlocks(const char*& from, const char* stop, std::string_view text, std::size_t& lineEnds) {
-  const std::size_t size = text.size(), middle = size / 2;
-  const __m128i lineEnd = _mm_set1_epi8('\n'), first = _mm_set1_epi8(text[0]),
+  for (unsigned fits = 0; (fits = NextFits(from, stop, text, lineEnds)) != 0; from += Width) {
+    if (const char* found = CheckPlaces(from, fits, text)) {
+      lineEnds += CountLineEnds(from, found);
+      return found;
+    }
+    lineEnds += CountLineEnds(from, from + Width);
+  }
+  return nullptr;
+}
+
+// The block scans look at 16 (or 32) places at a time for those whose first, last and two inner bytes
+// all fit the text, and stop at the first block that has any (their bits the result, `at` on the
+// block), or when fewer places than a block are left (0). Four bytes, as entries hold texts of one form
+// in one place (every Message-Id begins with "<" and ends with ">", and many have the same length):
+// with one inner byte, every tenth entry or so stopped the scan. The line ends of the blocks passed
+// are counted in byte lanes, added up every 255 blocks. A block scan calls nothing, so that its
+// values stay in registers.
+__m128i Load(const char* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
+
+std::size_t SumLanes(__m128i lanes) {
+  const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+  return static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+}
+
+unsigned NextFits16(const char*& at, const char* stop, std::string_view text, std::size_t& lineEnds) {
+  const std::size_t size = text.size(), quarter = size / 4, middle = size / 2;
+  const __m128i lineEnd = _mm_set1_epi8('\n'), first = _mm_set1_epi8(text[0]), early = _mm_set1_epi8(text[quarter]),
                 inside = _mm_set1_epi8(text[middle]), last = _mm_set1_epi8(text[size - 1]);
-  const char* at = from;
-  while (stop - at >= 16) {
+  unsigned fits = 0;
+  while (fits == 0 && stop - at >= 16) {
     const char* const batchEnd = at + std::min<std::ptrdiff_t>((stop - at) / 16, 255) * 16;
     __m128i lanes = _mm_setzero_si128();
-    unsigned fits = 0;
     for (; at < batchEnd; at += 16) {
       const __m128i bytes = Load(at);
       const __m128i ends = _mm_and_si128(_mm_cmpeq_epi8(bytes, first), _mm_cmpeq_epi8(Load(at + size - 1), last));
-      fits = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(ends, _mm_cmpeq_epi8(Load(at + middle), inside))));
+      const __m128i inner =
+          _mm_and_si128(_mm_cmpeq_epi8(Load(at + quarter), early), _mm_cmpeq_epi8(Load(at + middle), inside));
+      fits = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(ends, inner)));
       if (fits != 0) break;
       lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, lineEnd));
     }
     lineEnds += SumLanes(lanes);
-    if (fits == 0) continue;
-    if (const char* found = CheckPlaces(at, fits, text)) {
-      lineEnds += CountLineEnds(at, found);
-      return found;
-    }
-    lineEnds += CountLineEnds(at, at + 16);
-    at += 16;
   }
-  from = at;
-  return nullptr;
+  return fits;
 }
 #endif
 
@@ -91,37 +100,29 @@ __attribute__((target("avx2"))) std::size_t SumLanes32(__m256i lanes) {
   return static_cast<std::size_t>(_mm_cvtsi128_si32(halves) + _mm_cvtsi128_si32(_mm_srli_si128(halves, 8)));
 }
 
-// ScanBlocks over 32 places at a time.
-__attribute__((target("avx2"))) const char* ScanBlocks32(const char*& from, const char* stop, std::string_view text,
-                                                         std::size_t& lineEnds) {
-  const std::size_t size = text.size(), middle = size / 2;
+__attribute__((target("avx2"))) unsigned NextFits32(const char*& at, const char* stop, std::string_view text,
+                                                    std::size_t& lineEnds) {
+  const std::size_t size = text.size(), quarter = size / 4, middle = size / 2;
   const __m256i lineEnd = _mm256_set1_epi8('\n'), first = _mm256_set1_epi8(text[0]),
-                inside = _mm256_set1_epi8(text[middle]), last = _mm256_set1_epi8(text[size - 1]);
-  const char* at = from;
-  while (stop - at >= 32) {
+                early = _mm256_set1_epi8(text[quarter]), inside = _mm256_set1_epi8(text[middle]),
+                last = _mm256_set1_epi8(text[size - 1]);
+  unsigned fits = 0;
+  while (fits == 0 && stop - at >= 32) {
     const char* const batchEnd = at + std::min<std::ptrdiff_t>((stop - at) / 32, 255) * 32;
     __m256i lanes = _mm256_setzero_si256();
-    unsigned fits = 0;
     for (; at < batchEnd; at += 32) {
       const __m256i bytes = Load32(at);
       const __m256i ends =
           _mm256_and_si256(_mm256_cmpeq_epi8(bytes, first), _mm256_cmpeq_epi8(Load32(at + size - 1), last));
-      fits = static_cast<unsigned>(
-          _mm256_movemask_epi8(_mm256_and_si256(ends, _mm256_cmpeq_epi8(Load32(at + middle), inside))));
+      const __m256i inner = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(at + quarter), early),
+                                             _mm256_cmpeq_epi8(Load32(at + middle), inside));
+      fits = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(ends, inner)));
       if (fits != 0) break;
       lanes = _mm256_sub_epi8(lanes, _mm256_cmpeq_epi8(bytes, lineEnd));
     }
     lineEnds += SumLanes32(lanes);
-    if (fits == 0) continue;
-    if (const char* found = CheckPlaces(at, fits, text)) {
-      lineEnds += CountLineEnds(at, found);
-      return found;
-    }
-    lineEnds += CountLineEnds(at, at + 32);
-    at += 32;
   }
-  from = at;
-  return nullptr;
+  return fits;
 }
 #endif
 
@@ -135,10 +136,10 @@ bool ScanForText(const char* begin, const char* end, std::string_view text, cons
   const char* const stop = static_cast<std::size_t>(end - begin) >= size ? end - size + 1 : begin;
   const char* at = begin;
 #ifdef RAZ_SCAN_AVX2
-  if (size >= 3 && HasAvx2() && (place = ScanBlocks32(at, stop, text, lineEnds)) != nullptr) return true;
+  if (size >= 3 && HasAvx2() && (place = ScanBlocks<32, NextFits32>(at, stop, text, lineEnds)) != nullptr) return true;
 #endif
 #ifdef RAZ_SCAN_SSE2
-  if (size >= 3 && (place = ScanBlocks(at, stop, text, lineEnds)) != nullptr) return true;
+  if (size >= 3 && (place = ScanBlocks<16, NextFits16>(at, stop, text, lineEnds)) != nullptr) return true;
 #endif
   for (place = at; place < stop; ++place) {
     place = static_cast<const char*>(std::memchr(place, text[0], static_cast<std::size_t>(stop - place)));
