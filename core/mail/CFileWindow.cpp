@@ -1,11 +1,26 @@
 #include "core/mail/CFileWindow.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <new>
 
 #include "core/mail/CIdxBufferSource.h"
 #include "port/FileSystem.h"
+
+namespace {
+
+// The buffer the last window left, of a read's size; freed when the module goes.
+struct SpareBuffer {
+  std::atomic<char*> Bytes{nullptr};
+  ~SpareBuffer() { delete[] Bytes.exchange(nullptr); }
+} spare;
+
+}  // namespace
+
+CFileWindow::~CFileWindow() {
+  if (m_buffers == nullptr && m_capacity == ReadSize) delete[] spare.Bytes.exchange(m_bytes.release());
+}
 
 void CFileWindow::Attach(std::FILE* file) {
   m_file = file;
@@ -59,15 +74,23 @@ bool CFileWindow::MakeRoom() {
   if (m_capacity - m_size >= std::min<std::uint64_t>(rest, ReadSize / 2)) return true;
   if (m_size > MaxKept) return Fail();
   // Twice what is kept, for a long line: it is copied a few times, not once a read.
-  const std::size_t capacity = static_cast<std::size_t>(
+  std::size_t capacity = static_cast<std::size_t>(
       std::min<std::uint64_t>(std::min(std::max(ReadSize, 2 * m_size), MaxKept + ReadSize), m_size + rest));
-  std::unique_ptr<char[]> bytes =
-      m_buffers ? m_buffers->Allocate(capacity) : std::unique_ptr<char[]>(new (std::nothrow) char[capacity]);
+  std::unique_ptr<char[]> bytes = NewBuffer(capacity);
   if (!bytes) return Fail();
   if (m_size != 0) std::memcpy(bytes.get(), m_bytes.get(), m_size);
   m_bytes = std::move(bytes);
   m_capacity = capacity;
   return true;
+}
+
+std::unique_ptr<char[]> CFileWindow::NewBuffer(std::size_t& capacity) {
+  if (m_buffers != nullptr) return m_buffers->Allocate(capacity);
+  if (capacity > ReadSize) return std::unique_ptr<char[]>(new (std::nothrow) char[capacity]);
+  // Bytes past the file's end are never read into: their pages cost nothing.
+  capacity = ReadSize;
+  if (char* kept = spare.Bytes.exchange(nullptr)) return std::unique_ptr<char[]>(kept);
+  return std::unique_ptr<char[]>(new (std::nothrow) char[capacity]);
 }
 
 bool CFileWindow::Fail() {

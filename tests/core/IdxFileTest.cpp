@@ -200,6 +200,28 @@ TEST_F(IdxFileTest, LargeIndexIsFoundAcrossReadsAndEntriesAreFoundAgainInAnyOrde
   EXPECT_EQ(std::string(index.GetEntry(count).GetField(1)), "");
 }
 
+// A reader takes over the buffer the last one left: readers open at once each read their own file.
+TEST_F(IdxFileTest, ReadersOpenAtOnceEachKeepTheirOwnFile) {
+  const std::string first = Write(Index(Mails)), second = Write(Index({Mails[2], Mails[0]}));
+  {
+    CTovikIdxFile left(first);
+    std::uint32_t position = 0;
+    ASSERT_TRUE(left.Open());
+    ASSERT_EQ(left.Find(position, 6, "<5@x>", loop), IdxFound);
+  }
+  CTovikIdxFile one(second), other(first);
+  ASSERT_TRUE(one.Open());
+  ASSERT_TRUE(other.Open());
+  std::uint32_t inOne = 0, inOther = 0;
+  EXPECT_EQ(one.Find(inOne, 6, "<5@x>", loop), IdxNotFound);
+  EXPECT_EQ(other.Find(inOther, 6, "<5@x>", loop), IdxFound);
+  inOne = 0;
+  EXPECT_EQ(one.Find(inOne, 6, "<1@x>", loop), IdxFound);
+  EXPECT_EQ(inOne, 1u);
+  EXPECT_EQ(std::string(one.GetEntry(0).GetField(6)), "<3@x>");
+  EXPECT_EQ(std::string(other.GetEntry(4).GetField(6)), "<5@x>");
+}
+
 TEST_F(IdxFileTest, OpenAgainClosesTheStreamItHeld) {
   const std::string path = Write(Index(Mails));
   CTovikIdxFile index(path);
