@@ -8,8 +8,10 @@
 #define RAZ_SCAN_SSE2 1
 #endif
 // 32 bytes at a time where the processor and the system have AVX2, chosen when the program runs;
-// with compilers that can build one function for another instruction set than the rest.
-#if defined(RAZ_SCAN_SSE2) && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// with compilers that can build one function for another instruction set than the rest, unless
+// RAZ_SCAN_WITHOUT_AVX2 asks for the 16-byte scan alone (its tests build it so).
+#if defined(RAZ_SCAN_SSE2) && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && \
+    !defined(RAZ_SCAN_WITHOUT_AVX2)
 #include <immintrin.h>
 #define RAZ_SCAN_AVX2 1
 #endif
