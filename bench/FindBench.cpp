@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/BenchClock.h"
+#include "bench/BenchHost.h"
 #include "bench/BenchStore.h"
 #include "bench/PlainListFill.h"
 #include "port/Mbcs.h"
@@ -52,15 +53,8 @@ std::vector<Row> RowsOf(CFavoriteInfo& store) {
 }  // namespace
 
 int main() {
-  char temporary[MAX_PATH];
-  GetTempPathA(MAX_PATH, temporary);
-  const std::string dataFolder = std::string(temporary) + "raz-find-bench\\";
-  DeleteDirectoryTree(dataFolder);
-  if (!WriteLargeStore(dataFolder, 1, benchstore::MailFolders, 0) || !TheHost().Create(dataFolder) ||
-      !LoadHostFunctions()) {
-    std::fprintf(stderr, "the host could not be made in %s\n", dataFolder.c_str());
-    return 1;
-  }
+  const std::string dataFolder = StartBenchHost("raz-find-bench", benchstore::MailFolders, 0);
+  if (dataFolder.empty()) return 1;
   SetModuleInstance(GetModuleHandleA(nullptr));
   port::SetMultiByteCodePage(932);
   CFavoriteInfo store;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/BenchClock.h"
+#include "bench/BenchHost.h"
 #include "bench/BenchStore.h"
 #include "bench/PlainListFill.h"
 #include "core/hostlink/CHostLink.h"
@@ -88,22 +89,11 @@ LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main() {
-  char temporary[MAX_PATH];
-  GetTempPathA(MAX_PATH, temporary);
-  const std::string dataFolder = std::string(temporary) + "raz-find-folders-bench\\";
-  DeleteDirectoryTree(dataFolder);
-  if (!WriteLargeStore(dataFolder, 1, Folders, 0) || !TheHost().Create(dataFolder) || !LoadHostFunctions()) {
-    std::fprintf(stderr, "the host could not be made in %s\n", dataFolder.c_str());
-    return 1;
-  }
+  const std::string dataFolder = StartBenchHost("raz-find-folders-bench", Folders, 0);
+  if (dataFolder.empty()) return 1;
   SetModuleInstance(GetModuleHandleA(nullptr));
   port::SetMultiByteCodePage(932);
   CFavoriteInfo store;

@@ -18,6 +18,7 @@
 #include "win/host/CTovikMainWindow.h"
 #include "win/host/HostWindows.h"
 #include "bench/BenchClock.h"
+#include "bench/BenchHost.h"
 #include "bench/CountingHeap.h"
 #include "win/tree/CFolderTreeController.h"
 
@@ -57,11 +58,6 @@ double Timed(Step step) {
   listParent->SetRedraw(true);
   treeParent->SetRedraw(true);
   return elapsed;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 const double Target = 1.5;
@@ -125,14 +121,8 @@ void Measure(int folders, const std::string& dataFolder) {
 }  // namespace
 
 int main() {
-  char temporary[MAX_PATH];
-  GetTempPathA(MAX_PATH, temporary);
-  const std::string dataFolder = std::string(temporary) + "raz-tree-bench\\";
-  DeleteDirectoryTree(dataFolder);
-  if (!WriteLargeStore(dataFolder, 1, 10, 10) || !TheHost().Create(dataFolder) || !LoadHostFunctions()) {
-    std::fprintf(stderr, "the host could not be made in %s\n", dataFolder.c_str());
-    return 1;
-  }
+  const std::string dataFolder = StartBenchHost("raz-tree-bench", 10, 10);
+  if (dataFolder.empty()) return 1;
   for (int folders : {1250, 2500, 5000}) Measure(folders, dataFolder);
   TheHost().Close();
   DeleteDirectoryTree(dataFolder);

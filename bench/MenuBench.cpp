@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/BenchClock.h"
+#include "bench/BenchHost.h"
 #include "bench/BenchStore.h"
 #include "core/favorites/CFavoriteInfo.h"
 #include "sim/CMainFrame.h"
@@ -93,11 +94,6 @@ HMENU BuildBare(const BareShape& shape) {
   return top;
 }
 
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 // Times both menus after checking that they have the same shape; the exit code of the program.
 int Compare(CFavoriteInfo& store) {
   const BareShape shape = MakeBareShape();
@@ -150,14 +146,8 @@ int Compare(CFavoriteInfo& store) {
 }  // namespace
 
 int main() {
-  char temporary[MAX_PATH];
-  GetTempPathA(MAX_PATH, temporary);
-  const std::string dataFolder = std::string(temporary) + "raz-menu-bench\\";
-  DeleteDirectoryTree(dataFolder);
-  if (!WriteLargeStore(dataFolder, 1, MailFolders, 0) || !TheHost().Create(dataFolder) || !LoadHostFunctions()) {
-    std::fprintf(stderr, "the host could not be made in %s\n", dataFolder.c_str());
-    return 1;
-  }
+  const std::string dataFolder = StartBenchHost("raz-menu-bench", MailFolders, 0);
+  if (dataFolder.empty()) return 1;
   CFavoriteInfo store;
   benchstore::FillStore(store);
   TitleLength = store.MailTitleLength;
