@@ -78,6 +78,13 @@ bool ListHolds(const CFavoriteItemListBase& list, const CFavoriteItem* item) {
   return false;
 }
 
+bool MakeFolderCurrent(const std::string& folderId) {
+  if (HostText(Host().GetCurrentFolder()) == folderId) return true;
+  Host().SetCurrentFolder(folderId.c_str());
+  Host().SetCurrentFolder(folderId.c_str());
+  return HostText(Host().GetCurrentFolder()) == folderId;
+}
+
 std::string LocalTimeName(const char* fallback) {
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);

@@ -21,6 +21,9 @@ int ReadNextSelectedMail(int start, std::string& mailId);
 // The host's current mail id; empty when no mail is current (also the mailbox + "?0").
 std::string ReadCurrentMailId();
 
+// Makes the folder the host's current one, as the host needs it asked (twice); whether it is current.
+bool MakeFolderCurrent(const std::string& folderId);
+
 // A message box over the host's main window, captioned with the application title; the answer.
 // Without a host main window nothing is shown and the answer is NoAnswer, which is neither Yes nor
 // No: a question then changes nothing.

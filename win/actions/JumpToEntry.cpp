@@ -75,16 +75,12 @@ void JumpToTreeState(CFolderTreeItem& item) {
 }  // namespace
 
 void JumpToFolder(CFolderItem& item) {
+  bool reached = false;
   {
     CWaitCursor wait;
-    if (HostText(Host().GetCurrentFolder()) == item.FolderId) {
-      item.Failure = 0;
-      return;
-    }
-    Host().SetCurrentFolder(item.FolderId.c_str());
-    Host().SetCurrentFolder(item.FolderId.c_str());
+    reached = MakeFolderCurrent(item.FolderId);
   }
-  if (HostText(Host().GetCurrentFolder()) == item.FolderId) {
+  if (reached) {
     item.Failure = 0;
     return;
   }
@@ -99,14 +95,11 @@ void JumpToFolder(CFolderItem& item) {
 }
 
 void JumpToHostFolder(const std::string& folderId) {
+  bool reached = false;
   {
     CWaitCursor wait;
-    if (HostText(Host().GetCurrentFolder()) != folderId) {
-      Host().SetCurrentFolder(folderId.c_str());
-      Host().SetCurrentFolder(folderId.c_str());
-    }
+    reached = MakeFolderCurrent(folderId);
   }
-  const bool reached = HostText(Host().GetCurrentFolder()) == folderId;
   ShowCurrentFolderName();
   // No favorite to mark or delete: the user only hears of it.
   if (!reached) {

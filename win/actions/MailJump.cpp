@@ -29,16 +29,10 @@ bool IsCurrentMail(const CMailItem& item) {
   return item.Date.empty() || ReadCurrentMailHeader("Date") == item.Date;
 }
 
-std::string CurrentFolder() { return HostText(Host().GetCurrentFolder()); }
-
 // Makes the item's folder current; when the host refuses, the user may say that the mail is in the
 // folder that is current.
 bool MoveToMailFolder(const CMailItem& item) {
-  if (CurrentFolder() == item.FolderId) return true;
-  Host().SetCurrentFolder(item.FolderId.c_str());
-  Host().SetCurrentFolder(item.FolderId.c_str());
-  if (CurrentFolder() == item.FolderId) return true;
-  return ShowMessage(IDS_ASK_MAIL_IN_CURRENT_FOLDER, YesNoFlags) == IDYES;
+  return MakeFolderCurrent(item.FolderId) || ShowMessage(IDS_ASK_MAIL_IN_CURRENT_FOLDER, YesNoFlags) == IDYES;
 }
 
 // Finds the mail in the current folder's index: by its Message-Id, else by Subject, From and Date,
